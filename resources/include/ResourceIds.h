@@ -1,0 +1,247 @@
+// Resource IDs shared by the resource library PLQRDVXSRES.DLL and the plug-in
+// code. The numbers are fixed: pages, dialogs and stored settings refer to
+// them. This header is read by the resource compiler too, so it holds plain
+// numeric #defines only.
+#pragma once
+
+// ---------------------------------------------------------------------------
+// Manifest naming common controls 6 (the property pages' activation context).
+#define IDR_COMCTL6_MANIFEST 101
+
+// ---------------------------------------------------------------------------
+// Dialog templates of the property pages.
+#define IDD_PRINT_SETTINGS_TAB 201       // document sheet, page 1
+#define IDD_PAPER_TAB 202                // document sheet, page 2
+#define IDD_ADVANCED_TAB 203             // document sheet, page 4
+#define IDD_QUALITY_TAB 204              // document sheet, page 3
+#define IDD_DEVICE_OPTIONS_TAB 205       // document sheet, page 5
+#define IDD_USER_AUTH_POLICY_TAB 206     // printer page, not in a sheet list
+#define IDD_INSTALLABLE_OPTIONS_TAB 223  // printer sheet, page 1
+#define IDD_PRINTER_FONTS_TAB 232        // printer sheet, page 2
+
+// Dialogs opened from the pages (their templates come with their dialogs).
+#define IDD_USER_AUTHENTICATION 207
+#define IDD_GRAPHICS_MODE 210
+#define IDD_QUICK_SETTINGS 211
+#define IDD_QUICK_SETTINGS_PANEL 212
+#define IDD_QUICK_SETTINGS_SAVE_AS 213
+#define IDD_QUICK_SETTINGS_LIST 214
+#define IDD_LAYOUT_MODE 215
+#define IDD_MORE_INPUT_OPTIONS 221
+#define IDD_WATERMARKS 224
+#define IDD_FONT_SUBSTITUTION_EDIT 228
+#define IDD_FONTS 229
+#define IDD_FONT_SUBSTITUTION 230
+#define IDD_MARGINS 231
+#define IDD_ABOUT 301
+
+// ---------------------------------------------------------------------------
+// Controls shared by the document pages 201 to 205: the page preview.
+#define IDC_PREVIEW 2215          // owner-drawn miniature sheet
+#define IDC_PREVIEW_LABEL 2046    // paper-size label; a click toggles the unit
+#define IDC_PREVIEW_SUMMARY 2047  // summary lines under the preview
+
+// Hint icons are created at run time with IDs counting up from here.
+#define IDC_HINT_ICON_FIRST 30000
+
+// Print settings page (201).
+#define IDC_GROUP_DUPLEX 2016
+#define IDC_COMBO_JOBTYPE 2020
+#define IDC_BUTTON_JOBTYPE_DETAILS 2021
+#define IDC_EDIT_COPIES 2022
+#define IDC_SPIN_COPIES 2023
+#define IDC_CHECK_COLLATE 2024
+#define IDC_CHECK_ROTATIONSORT 2025
+#define IDC_RADIO_PORTRAIT 2026
+#define IDC_RADIO_LANDSCAPE 2027
+#define IDC_CHECK_ROTATE180 2029
+#define IDC_RADIO_DUPLEX_OFF 2030
+#define IDC_RADIO_DUPLEX_LONGEDGE 2031
+#define IDC_RADIO_DUPLEX_SHORTEDGE 2032
+#define IDC_COMBO_NUP 2033  // owner-drawn, with unavailable items
+#define IDC_CHECK_PAGEBORDERS 2034
+#define IDC_COMBO_FIRSTPAGE 2035
+#define IDC_LABEL_FIRSTPAGE 2036
+#define IDC_PICTURE_COLLATE 2122
+#define IDC_PICTURE_PORTRAIT 2123
+#define IDC_PICTURE_LANDSCAPE 2124
+#define IDC_PICTURE_DUPLEX_OFF 2125
+#define IDC_PICTURE_DUPLEX_LONGEDGE 2126
+#define IDC_PICTURE_DUPLEX_SHORTEDGE 2127
+#define IDC_PICTURE_LAYOUT 2128
+#define IDC_EDIT_BOOKLET_VALUE 2292
+#define IDC_SPIN_BOOKLET_VALUE 2293
+#define IDC_LABEL_BOOKLET_VALUE 2294
+#define IDC_CHECK_BOOKLET_OPTION 2295
+
+// Paper page (202). Combos 2077, 2080, 2088, 2089 and 2098 are owner-drawn
+// lists with unavailable items.
+#define IDC_COMBO_PAPERSIZE 2077
+#define IDC_BUTTON_CUSTOMSIZES 2079
+#define IDC_COMBO_PRINTON 2080
+#define IDC_CHECK_SCALETOFIT 2081
+#define IDC_CHECK_CENTER 2082
+#define IDC_EDIT_ZOOM 2083
+#define IDC_CHECK_CENTER_ZOOM 2084
+#define IDC_SCROLL_ZOOM 2085
+#define IDC_LABEL_ZOOM 2086     // anchor of the zoom hint
+#define IDC_LABEL_PRINTON 2087  // anchor of the print-on hint
+#define IDC_COMBO_MEDIATRAY 2088
+#define IDC_COMBO_MEDIATYPE 2089
+#define IDC_BUTTON_MOREINPUTOPTIONS 2094
+#define IDC_COMBO_OUTPUTBIN 2098
+#define IDC_LABEL_OUTPUTBIN 2099
+#define IDC_LABEL_STAPLE 2100
+#define IDC_CHECK_STAPLE 2101
+#define IDC_PICTURE_STAPLE 2102
+#define IDC_PICTURE_PAPER 2166
+
+// Quality page (204).
+#define IDC_LABEL_GRAYCORRECTION 2050  // disabled with its combo at start
+#define IDC_COMBO_GRAYCORRECTION 2051
+#define IDC_EDIT_BRIGHTNESS 2054
+#define IDC_EDIT_CONTRAST 2055
+#define IDC_PICTURE_BRIGHTNESS_LOW 2056
+#define IDC_PICTURE_BRIGHTNESS_HIGH 2057
+#define IDC_SLIDER_BRIGHTNESS 2058
+#define IDC_SLIDER_CONTRAST 2059
+#define IDC_PICTURE_CONTRAST_LOW 2060
+#define IDC_PICTURE_CONTRAST_HIGH 2061
+#define IDC_CHECK_TONERDARKNESS 2062
+#define IDC_CHECK_TONERSAVE 2063
+#define IDC_EDIT_TONERDARKNESS 2064
+#define IDC_SLIDER_TONERDARKNESS 2065
+#define IDC_PICTURE_TONER_LIGHT 2066
+#define IDC_PICTURE_TONER_DARK 2067
+#define IDC_SAMPLE_PICTURE 2068  // owner-drawn brightness/contrast sample
+#define IDC_COMBO_RESOLUTION 2069
+#define IDC_CHECK_PRINTTEXTASBLACK 2071
+#define IDC_COMBO_HALFTONE 2072
+#define IDC_LABEL_HALFTONE 2073
+#define IDC_BUTTON_GRAPHICSMODE 2162
+
+// Advanced page (203).
+#define IDC_BUTTON_LAYOUTMODE 2107
+#define IDC_BUTTON_WATERMARKS 2108
+#define IDC_BUTTON_OVERLAYS 2109
+#define IDC_BUTTON_FONTS 2110
+#define IDC_BUTTON_QUICKSETTINGS 2111
+#define IDC_PICTURE_LAYOUTMODE 2117
+#define IDC_PICTURE_WATERMARKS 2118
+#define IDC_PICTURE_OVERLAYS 2119
+#define IDC_PICTURE_FONTS 2120
+#define IDC_PICTURE_QUICKSETTINGS 2121
+#define IDC_BUTTON_USERAUTH 2138
+#define IDC_LABEL_USERAUTH 2139
+#define IDC_PICTURE_USERAUTH 2140
+
+// Device options page (205), installable options page (223) and user
+// authentication policy page (206).
+#define IDC_BUTTON_INSTALL 2131
+#define IDC_LIST_OPTIONS 2132  // list view: name and state columns
+#define IDC_BUTTON_UNINSTALL 2133
+#define IDC_BUTTON_ABOUT 2134       // page 205
+#define IDC_WEBLINK 2136            // page 205
+#define IDC_PICTURE_PRINTER 2137    // pages 205 and 223
+#define IDC_CHECK_USERAUTH 2141     // page 206
+#define IDC_RADIO_AUTH_USERCODE 2142
+#define IDC_RADIO_AUTH_USERID 2143
+#define IDC_BUTTON_ABOUT_AUTH 2144  // page 206
+#define IDC_WEBLINK_PRINTER 2167    // pages 206, 223 and 232
+#define IDC_BUTTON_ABOUT_OPTIONS 2291  // page 223
+
+// Printer fonts page (232).
+#define IDC_LIST_FONTSUBST 2308
+#define IDC_BUTTON_FONTSUBST_ADD 2309
+#define IDC_BUTTON_FONTSUBST_EDIT 2310
+#define IDC_BUTTON_FONTSUBST_REMOVE 2311
+#define IDC_BUTTON_FONTSUBST_DEFAULT 2312
+#define IDC_BUTTON_ABOUT_FONTS 2352
+
+// ---------------------------------------------------------------------------
+// Strings.
+#define IDS_OK 1
+#define IDS_CANCEL 2
+#define IDS_OPTION_INSTALLED 4
+#define IDS_OPTION_NOT_INSTALLED 5
+
+// Page titles.
+#define IDS_TITLE_PRINT_SETTINGS 601
+#define IDS_TITLE_PAPER 602
+#define IDS_TITLE_ADVANCED 603
+#define IDS_TITLE_QUALITY 604
+#define IDS_TITLE_DEVICE_OPTIONS 605  // pages 205 and 223
+#define IDS_TITLE_PRINTER_FONTS 659
+
+// Print settings page: label of the first-page combo and its two-page orders.
+#define IDS_LABEL_TWO_PAGE_ORDER 611
+#define IDS_LABEL_PAGE_ORDER 612
+#define IDS_TWO_PAGE_LEFT_TO_RIGHT 616
+#define IDS_TWO_PAGE_RIGHT_TO_LEFT 617
+#define IDS_TWO_PAGE_TOP_TO_BOTTOM 618
+#define IDS_TWO_PAGE_BOTTOM_TO_TOP 619
+#define IDS_JOBTYPE_DETAILS_CAPTION 834
+
+// Paper page: first item of the print-on list.
+#define IDS_PRINTON_SAME_AS_SIZE 842
+
+// Texts of the hint icons.
+#define IDS_HINT_DUPLEX_LOCKED 660
+#define IDS_HINT_ZOOM_LOCKED 661
+#define IDS_HINT_LAYOUTMODE_LOCKED 662
+#define IDS_HINT_PRINTON_LOCKED 674
+#define IDS_HINT_WATERMARKS_LOCKED 675
+#define IDS_HINT_NUP_LOCKED 676
+#define IDS_HINT_OVERLAYS_LOCKED 852
+
+// Name of the help language folder under "\3\Help\".
+#define IDS_HELP_LANGUAGE 680
+
+// ---------------------------------------------------------------------------
+// Bitmaps named by the pages (pictures are added with their sources later).
+#define IDB_WEBLINK 300  // web link and About logo
+#define IDB_ORIENT_LANDSCAPE 302
+#define IDB_TONER_DARK 303
+#define IDB_TONER_LIGHT 304
+#define IDB_ORIENT_PORTRAIT 305
+#define IDB_COLLATE_ONE_COPY 306
+#define IDB_COLLATE_OFF 307
+#define IDB_COLLATE_ON 309
+#define IDB_DUPLEX_OFF_PORTRAIT 310
+#define IDB_DUPLEX_OFF_LANDSCAPE 311
+#define IDB_DUPLEX_LONGEDGE_PORTRAIT 312
+#define IDB_DUPLEX_SHORTEDGE_PORTRAIT 313
+#define IDB_DUPLEX_LONGEDGE_LANDSCAPE 314
+#define IDB_DUPLEX_SHORTEDGE_LANDSCAPE 315
+#define IDB_CONTRAST_HIGH 316
+#define IDB_BRIGHTNESS_LOW 317
+#define IDB_CONTRAST_LOW 318
+#define IDB_BRIGHTNESS_HIGH 319
+#define IDB_LAYOUTMODE 320
+#define IDB_WATERMARKS 321
+#define IDB_OVERLAYS 322
+#define IDB_FONTS 323
+#define IDB_QUICKSETTINGS 324
+#define IDB_STAPLE_PORTRAIT 325
+#define IDB_NOSTAPLE_PORTRAIT 326
+#define IDB_PAPER 327
+// Page layout pictures: base + N-up index k (0 to 7); the "mark" variants
+// (page borders, or reversed order for booklet) exist for k >= 1.
+#define IDB_LAYOUT_PORTRAIT 328
+#define IDB_LAYOUT_LANDSCAPE 336
+#define IDB_LAYOUT_PORTRAIT_MARKED 343
+#define IDB_LAYOUT_LANDSCAPE_MARKED 350
+#define IDB_LAYOUTMODE_NORMAL 358  // layout mode dialog: 358 + mode - 1
+#define IDB_ORIENT_LANDSCAPE_ROTATED 365
+#define IDB_ORIENT_PORTRAIT_ROTATED 366
+#define IDB_USERAUTH 367
+#define IDB_COVERS 368
+#define IDB_INTERLEAVE 369
+#define IDB_MARGINS 370
+#define IDB_FONT_SUBSTITUTION 371
+#define IDB_QUALITY_SAMPLE 372  // greyscale sample with a colour table
+#define IDB_NOSTAPLE_LANDSCAPE 373
+#define IDB_STAPLE_LANDSCAPE 374
+#define IDB_PRINTER_BASIC 378
+#define IDB_PRINTER_TRAY2 379
+#define IDB_PRINTER_TRAY3 380

@@ -1,0 +1,27 @@
+// Entry points of PLQRDVXSUI.DLL. Everything else lives in the plug-in library.
+#include <windows.h>
+
+#include "core/ActivationContext.h"
+#include "core/ModuleState.h"
+#include "core/OemCF.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reserved*/) {
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      plqr::SetModuleInstance(hInstance);
+      DisableThreadLibraryCalls(hInstance);
+      break;
+    case DLL_PROCESS_DETACH:
+      plqr::ReleaseCommonControlsContext();
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
+  return OemGetClassObject(rclsid, riid, ppv);
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return plqr::ModuleInUse() ? S_FALSE : S_OK; }

@@ -1,0 +1,95 @@
+#include "support/Logging.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "support/ConversionsWin.h"
+#include "support/LogFormat.h"
+#include "support/UserSettingsFolder.h"
+
+namespace plqr {
+
+namespace {
+
+// Process-wide and unsynchronised: calls arrive on one thread at a time, and
+// two threads that log for the first time together reach the same result.
+LoggingState g_state;
+std::wstring g_logFolder;  // fixed once the first line found it
+
+struct KeyCloser {
+  void operator()(HKEY key) const { RegCloseKey(key); }
+};
+using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+
+struct FileCloser {
+  void operator()(FILE* file) const { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<FILE, FileCloser>;
+
+LogSwitchReading ReadLoggingSwitch() {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print", 0, KEY_READ, &raw) !=
+      ERROR_SUCCESS) {
+    return LogSwitchReading::KeyUnavailable;
+  }
+  UniqueKey key(raw);
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  const LONG status =
+      RegQueryValueExW(key.get(), L"EnableLogging", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+  return status == ERROR_SUCCESS && size == sizeof value && value == 1 ? LogSwitchReading::On
+                                                                       : LogSwitchReading::Off;
+}
+
+void WriteLine(const wchar_t* text, const std::string& valuePart) {
+  if (text == nullptr) return;
+  if (!ShouldWriteLogLine(g_state, ReadLoggingSwitch)) return;
+  if (g_logFolder.empty()) g_logFolder = GetVendorSettingsFolder();
+  if (g_logFolder.empty()) return;
+  const std::wstring path = ToWide(LogFilePath(ToU16(g_logFolder)));
+  if (path.empty()) return;
+
+  UniqueFile file(_wfopen(path.c_str(), L"a+b"));
+  if (!file) file.reset(_wfopen(path.c_str(), L"a+b"));  // one more try, then the line is dropped
+  if (!file) return;
+  const std::string line = ComposeLogLine(ws2s(text), valuePart);
+  std::fwrite(line.data(), 1, line.size(), file.get());
+}
+
+}  // namespace
+
+void LogMessage(const wchar_t* text) {
+  WriteLine(text, std::string());
+}
+
+void LogMessageChar(const wchar_t* text, wchar_t value) {
+  // "%c" of the character in the ANSI code page; a NUL writes one zero byte.
+  const wchar_t one[2] = {value, 0};
+  WriteLine(text, value == 0 ? std::string(1, '\0') : ws2s(one));
+}
+
+void LogMessageInt(const wchar_t* text, int32_t value) {
+  WriteLine(text, LogValueInt(value));
+}
+
+void LogMessageLong(const wchar_t* text, uint32_t value) {
+  WriteLine(text, LogValueLong(value));
+}
+
+void LogMessageFloat(const wchar_t* text, float value) {
+  WriteLine(text, LogValueFloat(value));
+}
+
+void LogMessageDouble(const wchar_t* text, double value) {
+  WriteLine(text, LogValueDouble(value));
+}
+
+void ResetLoggingState() {
+  g_state = LoggingState();
+}
+
+}  // namespace plqr

@@ -1,0 +1,58 @@
+#include "support/Spooler.h"
+
+namespace plqr {
+namespace {
+
+class WinspoolSpooler final : public ISpooler {
+ public:
+  BOOL OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) override {
+    return ::OpenPrinterW(name, printer, defaults);
+  }
+  BOOL ClosePrinter(HANDLE printer) override { return ::ClosePrinter(printer); }
+  BOOL GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override {
+    return ::GetPrinterW(printer, level, buffer, size, needed);
+  }
+  DWORD GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
+                       LPDWORD needed) override {
+    return ::GetPrinterDataW(printer, name, type, data, size, needed);
+  }
+  DWORD SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) override {
+    return ::SetPrinterDataW(printer, name, type, data, size);
+  }
+  BOOL GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
+                        LPDWORD needed) override {
+    return ::GetPrinterDriverW(printer, environment, level, buffer, size, needed);
+  }
+  BOOL GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
+                                 LPDWORD needed) override {
+    return ::GetPrinterDriverDirectoryW(server, environment, level, buffer, size, needed);
+  }
+  BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override {
+    return ::GetFormW(printer, form, level, buffer, size, needed);
+  }
+  BOOL AddForm(HANDLE printer, DWORD level, LPBYTE form) override { return ::AddFormW(printer, level, form); }
+  BOOL DeleteForm(HANDLE printer, LPWSTR form) override { return ::DeleteFormW(printer, form); }
+  DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
+                           const DEVMODEW* devmode) override {
+    return ::DeviceCapabilitiesW(device, port, capability, output, devmode);
+  }
+};
+
+WinspoolSpooler g_winspool;
+ISpooler* g_current = nullptr;
+
+}  // namespace
+
+ISpooler& SystemSpooler() {
+  return g_winspool;
+}
+
+ISpooler& Spooler() {
+  return g_current != nullptr ? *g_current : g_winspool;
+}
+
+void SetSpooler(ISpooler* spooler) {
+  g_current = spooler;
+}
+
+}  // namespace plqr

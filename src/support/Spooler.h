@@ -1,0 +1,43 @@
+// The one way the plug-in reaches the print spooler. The production
+// implementation calls winspool; a test or the core-driver stand-in may put
+// another implementation in place to supply what a spooler lacks (user forms,
+// paper names and numbers) and pass the rest through.
+#pragma once
+
+#include <windows.h>
+#include <winspool.h>
+
+namespace plqr {
+
+class ISpooler {
+ public:
+  virtual ~ISpooler() = default;
+  virtual BOOL OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) = 0;
+  virtual BOOL ClosePrinter(HANDLE printer) = 0;
+  virtual BOOL GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) = 0;
+  virtual DWORD GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
+                               LPDWORD needed) = 0;
+  virtual DWORD SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) = 0;
+  virtual BOOL GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
+                                LPDWORD needed) = 0;
+  virtual BOOL GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer,
+                                         DWORD size, LPDWORD needed) = 0;
+  virtual BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size,
+                       LPDWORD needed) = 0;
+  virtual BOOL AddForm(HANDLE printer, DWORD level, LPBYTE form) = 0;
+  virtual BOOL DeleteForm(HANDLE printer, LPWSTR form) = 0;
+  virtual DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
+                                   const DEVMODEW* devmode) = 0;
+};
+
+// The spooler in use: winspool unless replaced.
+ISpooler& Spooler();
+
+// Puts another implementation in place (null restores winspool). The caller
+// keeps ownership and must outlive its use.
+void SetSpooler(ISpooler* spooler);
+
+// The winspool implementation, for a replacement that passes calls through.
+ISpooler& SystemSpooler();
+
+}  // namespace plqr

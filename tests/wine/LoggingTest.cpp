@@ -1,0 +1,188 @@
+// The driver log against the real registry and file system of the prefix:
+// the "EnableLogging" switch, the per-user folder and the bytes of the lines.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "support/ConversionsWin.h"
+#include "support/Logging.h"
+#include "support/UserSettingsFolder.h"
+
+namespace {
+
+constexpr wchar_t kPrintKey[] = L"System\\CurrentControlSet\\Control\\Print";
+constexpr wchar_t kSwitchValue[] = L"EnableLogging";
+
+// Sets "EnableLogging" for one test and puts back what was there before.
+class LoggingSwitch {
+ public:
+  LoggingSwitch() {
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPrintKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_));
+    DWORD size = 0;
+    if (key_ && RegQueryValueExW(key_, kSwitchValue, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
+      saved_.resize(size);
+      had_ = RegQueryValueExW(key_, kSwitchValue, nullptr, &type_, saved_.data(), &size) == ERROR_SUCCESS;
+    }
+  }
+  ~LoggingSwitch() {
+    if (!key_) return;
+    if (had_) {
+      RegSetValueExW(key_, kSwitchValue, 0, type_, saved_.data(), static_cast<DWORD>(saved_.size()));
+    } else {
+      RegDeleteValueW(key_, kSwitchValue);
+    }
+    RegCloseKey(key_);
+  }
+  LoggingSwitch(const LoggingSwitch&) = delete;
+  LoggingSwitch& operator=(const LoggingSwitch&) = delete;
+
+  void Set(DWORD value) {
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key_, kSwitchValue, 0, REG_DWORD,
+                                            reinterpret_cast<const BYTE*>(&value), sizeof value));
+  }
+  void Remove() { RegDeleteValueW(key_, kSwitchValue); }
+
+ private:
+  HKEY key_ = nullptr;
+  bool had_ = false;
+  DWORD type_ = REG_NONE;
+  std::vector<BYTE> saved_;
+};
+
+std::wstring LogPath() {
+  return plqr::GetVendorSettingsFolder() + L"\\DriverLog.txt";
+}
+
+std::string ReadLog() {
+  std::string bytes;
+  FILE* file = _wfopen(LogPath().c_str(), L"rb");
+  if (!file) return bytes;
+  char chunk[4096];
+  size_t n = 0;
+  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+  std::fclose(file);
+  return bytes;
+}
+
+// A marker no other line of the shared log carries.
+std::wstring Marker(const wchar_t* what) {
+  static int serial = 0;
+  wchar_t text[96];
+  std::swprintf(text, 96, L"%ls-%lu-%llu-%d", what, GetCurrentProcessId(),
+                static_cast<unsigned long long>(GetTickCount64()), ++serial);
+  return text;
+}
+
+bool Contains(const std::string& haystack, const std::wstring& needle) {
+  return haystack.find(plqr::ws2s(needle)) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Logging, FolderIsUnderLocalApplicationData) {
+  wchar_t expected[MAX_PATH] = {};
+  ASSERT_NE(0u, GetEnvironmentVariableW(L"LOCALAPPDATA", expected, MAX_PATH));
+  const std::wstring folder = plqr::GetVendorSettingsFolder();
+  EXPECT_EQ(std::wstring(expected) + L"\\VALMERO IT Co", folder);
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(Logging, SwitchOnAppendsEachLineWithItsValue) {
+  LoggingSwitch sw;
+  sw.Set(1);
+  plqr::ResetLoggingState();
+
+  const std::wstring start = L"VALMERO - LoggingTest::On() => " + Marker(L"start") + L"\r\n";
+  const std::wstring count = L"VALMERO - LoggingTest::On() => " + Marker(L"count") + L" = ";
+  const std::wstring ratio = L"VALMERO - LoggingTest::On() => " + Marker(L"ratio") + L" = ";
+  const std::wstring large = L"VALMERO - LoggingTest::On() => " + Marker(L"large") + L" = ";
+  const std::wstring letter = L"VALMERO - LoggingTest::On() => " + Marker(L"letter") + L" = ";
+  plqr::LogMessage(start.c_str());
+  plqr::LogMessageInt(count.c_str(), 5);
+  plqr::LogMessageDouble(ratio.c_str(), 0.25);
+  plqr::LogMessageLong(large.c_str(), 0xFFFFFFFFu);
+  plqr::LogMessageChar(letter.c_str(), L'Q');
+  plqr::LogMessage(L"\r\n");
+  plqr::LogMessage(nullptr);
+
+  const std::string log = ReadLog();
+  EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(LogPath());
+  EXPECT_TRUE(Contains(log, count + L"5\r\n"));
+  EXPECT_TRUE(Contains(log, ratio + L"0.250000\r\n"));
+  EXPECT_TRUE(Contains(log, large + L"-1\r\n"));
+  EXPECT_TRUE(Contains(log, letter + L"Q\r\n"));
+  // Lines are written as they are: no terminator, no extra line ends.
+  EXPECT_EQ(std::string::npos, log.find('\0'));
+  EXPECT_EQ(std::string::npos, log.find(plqr::ws2s(start) + "\r\n"));
+}
+
+TEST(Logging, SwitchOffOrMissingWritesNothingUntilTurnedOn) {
+  LoggingSwitch sw;
+  sw.Set(2);
+  plqr::ResetLoggingState();
+  const std::wstring two = L"VALMERO - LoggingTest::Off() => " + Marker(L"two") + L"\r\n";
+  plqr::LogMessage(two.c_str());
+  plqr::LogMessageInt(two.c_str(), 1);
+
+  sw.Remove();
+  plqr::ResetLoggingState();
+  const std::wstring absent = L"VALMERO - LoggingTest::Off() => " + Marker(L"absent") + L"\r\n";
+  plqr::LogMessage(absent.c_str());
+
+  std::string log = ReadLog();
+  EXPECT_FALSE(Contains(log, two));
+  EXPECT_FALSE(Contains(log, absent));
+
+  // The switch is read for every line while it is off, so turning it on
+  // takes effect at once; once on, logging stays on for the process.
+  sw.Set(1);
+  const std::wstring on = L"VALMERO - LoggingTest::Off() => " + Marker(L"on") + L"\r\n";
+  plqr::LogMessage(on.c_str());
+  sw.Set(2);
+  const std::wstring still = L"VALMERO - LoggingTest::Off() => " + Marker(L"still") + L"\r\n";
+  plqr::LogMessage(still.c_str());
+
+  log = ReadLog();
+  EXPECT_TRUE(Contains(log, on));
+  EXPECT_TRUE(Contains(log, still));
+}
+
+TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeName) {
+  const std::wstring folder = plqr::GetPrinterSettingsFolder(L"\\\\server\\Printer A");
+  EXPECT_EQ(plqr::GetVendorSettingsFolder() + L"\\__server_Printer A", folder);
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, attributes);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(folder, plqr::GetPrinterSettingsFolder(L"\\\\server\\Printer A"));  // existing is fine
+  RemoveDirectoryW(folder.c_str());
+
+  EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(nullptr));
+  EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(L""));
+  EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(std::wstring(MAX_PATH, L'p').c_str()));
+}
+
+TEST(ConversionsWin, WideFormsAndAnsiCodePage) {
+  EXPECT_DOUBLE_EQ(12.345, plqr::TCHARtoDouble(L"12.34567"));
+  EXPECT_EQ(0.0, plqr::TCHARtoDouble(static_cast<const wchar_t*>(nullptr)));
+  wchar_t field[plqr::kDecimalTextChars];
+  plqr::DoubletoTCHAR(1234.5, field, L"%0.2f");
+  EXPECT_STREQ(L"1234.5", field);
+  plqr::DoubletoTCHAR(1.5, field, L"%s");
+  EXPECT_STREQ(L"", field);
+
+  EXPECT_EQ("", plqr::ws2s(L""));
+  EXPECT_EQ("", plqr::ws2s(static_cast<const wchar_t*>(nullptr)));
+  EXPECT_EQ("VALMERO - x = ", plqr::ws2s(L"VALMERO - x = "));
+  // A character the code page lacks becomes its default character.
+  if (GetACP() == 1252) {
+    EXPECT_EQ("caf\xE9 ?", plqr::ws2s(L"caf\u00e9 \u4e00"));
+  }
+}

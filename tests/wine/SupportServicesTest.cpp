@@ -1,0 +1,402 @@
+// The support services that meet the spooler and the file system: finding and
+// loading the resource library through a registered printer's driver files,
+// the help cabinet and help folder, the help viewer call, and the recording of
+// the printing application in the private device mode and the printer data.
+#include <windows.h>
+
+#include <htmlhelp.h>
+#include <winddiui.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <cwctype>
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "ResourceIds.h"
+#include "TestPrinter.h"
+#include "WineTestSupport.h"
+#include "core/PrivateDevmode.h"
+#include "support/AppModuleRecorder.h"
+#include "support/HelpFiles.h"
+#include "support/PrinterHandle.h"
+#include "support/ResourceLibrary.h"
+
+namespace {
+
+using namespace plqr;
+using namespace plqr::test;
+
+constexpr wchar_t kTestExeName[] = L"wine_support_tests.exe";
+
+std::wstring Lower(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
+
+struct LibraryFreer {
+  void operator()(HINSTANCE library) const { FreeLibrary(library); }
+};
+using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HINSTANCE>, LibraryFreer>;
+
+std::wstring ModulePath(HMODULE module) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(module, path, MAX_PATH);
+  return path;
+}
+
+// ---- Resource library ----
+
+TEST(ResourceLibrary, FoundBesideTheDriverIniAndLoaded) {
+  std::wstring failure;
+  ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
+  PrinterHandle printer(kTestPrinterName, PRINTER_ACCESS_USE);
+  ASSERT_TRUE(printer) << "OpenPrinterW failed, error " << GetLastError();
+
+  const std::wstring expected = DriverVersionFolder() + L"\\PLQRDVXSRES.DLL";
+  const std::wstring path = ResourceLibraryPath(printer.get());
+  EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(path)));
+
+  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  ASSERT_NE(nullptr, library.get()) << "LoadLibraryW failed, error " << GetLastError();
+  EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(ModulePath(library.get()))));
+  wchar_t title[64] = {};
+  EXPECT_GT(LoadStringW(library.get(), IDS_TITLE_PRINT_SETTINGS, title, 64), 0) << "no page title string";
+}
+
+TEST(ResourceLibrary, IniWithoutTheKeyGivesTheFixedTextAndNoLibrary) {
+  std::wstring failure;
+  ASSERT_TRUE(EnsureNoResourceKeyPrinter(&failure)) << Narrow(failure);
+  PrinterHandle printer(kNoResourceKeyPrinterName, PRINTER_ACCESS_USE);
+  ASSERT_TRUE(printer) << "OpenPrinterW failed, error " << GetLastError();
+
+  EXPECT_EQ(Narrow(Lower(DriverVersionFolder() + L"\\Error: RC Dll Name could not be obtained")),
+            Narrow(Lower(ResourceLibraryPath(printer.get()))));
+  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  EXPECT_EQ(nullptr, library.get());
+}
+
+TEST(ResourceLibrary, NoPrinterGivesNoPathAndNoLibrary) {
+  EXPECT_EQ("", Narrow(ResourceLibraryPath(nullptr)));
+  EXPECT_EQ(nullptr, LoadResourceLibrary(nullptr));
+}
+
+// ---- Help cabinet ----
+
+// The cabinet built for these tests: four files under "Help\test", all dated
+// 2020-06-15 12:00, the read-only case first.
+std::wstring TestCabinet() {
+  return ExeFolder() + L"\\support_test.cab";
+}
+
+std::string CabinetCopy(const char* name) {
+  return std::string("cabinet copy of Help/test/") + name + "\r\n";
+}
+
+// Writes a file with the given contents and last-write date (local time).
+void PutFile(const std::wstring& path, const std::string& contents, WORD year, WORD month, WORD day,
+             WORD hour, bool readOnly = false) {
+  ASSERT_TRUE(WriteSmallFile(path, contents)) << "cannot write " << Narrow(path);
+  SYSTEMTIME local = {};
+  local.wYear = year;
+  local.wMonth = month;
+  local.wDay = day;
+  local.wHour = hour;
+  FILETIME localTime = {};
+  FILETIME utc = {};
+  ASSERT_TRUE(SystemTimeToFileTime(&local, &localTime));
+  ASSERT_TRUE(LocalFileTimeToFileTime(&localTime, &utc));
+  HANDLE file =
+      CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &utc));
+  CloseHandle(file);
+  if (readOnly) {
+    EXPECT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  }
+}
+
+TEST(HelpCabinet, ExtractsEveryFileCreatingTheFolders) {
+  ASSERT_TRUE(FileExists(TestCabinet())) << "support_test.cab missing beside the test";
+  TempFolder temp(L"plqrcab");
+  const std::wstring target = temp / L"new\\3";
+
+  EXPECT_TRUE(ExtractHelpCabinet(TestCabinet(), target));
+  for (const char* name : {"readonly.txt", "samedate.txt", "older.txt", "nested/new.txt"}) {
+    std::wstring path = target + L"\\Help\\test\\" + std::wstring(name, name + std::strlen(name));
+    for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+    EXPECT_EQ(CabinetCopy(name), ReadSmallFile(path)) << name;
+  }
+}
+
+TEST(HelpCabinet, ReplacesAnOlderFileKeepsSameDateAndReadOnlyFiles) {
+  TempFolder temp(L"plqrcab");
+  const std::wstring folder = temp / L"Help";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((folder + L"\\test").c_str(), nullptr));
+  const std::wstring files = folder + L"\\test\\";
+  PutFile(files + L"older.txt", "installed older", 2020, 6, 14, 23);
+  PutFile(files + L"samedate.txt", "installed same day", 2020, 6, 15, 1);
+  PutFile(files + L"readonly.txt", "installed read-only", 2019, 1, 1, 12, true);
+
+  ExtractHelpCabinet(TestCabinet(), temp.path());
+
+  EXPECT_EQ(CabinetCopy("older.txt"), ReadSmallFile(files + L"older.txt"));
+  EXPECT_EQ("installed same day", ReadSmallFile(files + L"samedate.txt"));
+  EXPECT_EQ("installed read-only", ReadSmallFile(files + L"readonly.txt"));
+  EXPECT_EQ(CabinetCopy("nested/new.txt"), ReadSmallFile(files + L"nested\\new.txt"));
+}
+
+TEST(HelpCabinet, ASkippedReadOnlyFileFailsTheExtractionButNotTheOthers) {
+  TempFolder temp(L"plqrcab");
+  const std::wstring files = temp / L"Help\\test\\";
+  ASSERT_TRUE(CreateDirectoryW((temp / L"Help").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(files.c_str(), nullptr));
+  PutFile(files + L"readonly.txt", "installed read-only", 2019, 1, 1, 12, true);
+
+  EXPECT_FALSE(ExtractHelpCabinet(TestCabinet(), temp.path()));
+  EXPECT_EQ("installed read-only", ReadSmallFile(files + L"readonly.txt"));
+  EXPECT_EQ(CabinetCopy("older.txt"), ReadSmallFile(files + L"older.txt"));
+}
+
+TEST(HelpCabinet, AFolderThatCannotBeCreatedAbortsTheExtraction) {
+  TempFolder temp(L"plqrcab");
+  // A file where the target folder should be.
+  ASSERT_TRUE(WriteSmallFile(temp / L"blocked", "not a folder"));
+  EXPECT_FALSE(ExtractHelpCabinet(TestCabinet(), temp / L"blocked"));
+  EXPECT_EQ("not a folder", ReadSmallFile(temp / L"blocked"));
+}
+
+TEST(HelpCabinet, AMissingCabinetFails) {
+  TempFolder temp(L"plqrcab");
+  EXPECT_FALSE(ExtractHelpCabinet(temp / L"none.cab", temp.path()));
+  EXPECT_FALSE(FolderExists(temp / L"Help"));
+}
+
+TEST(HelpFolder, RemovalTakesReadOnlyFilesAndSubfolders) {
+  TempFolder temp(L"plqrrm");
+  const std::wstring help = temp / L"Help";
+  ASSERT_TRUE(CreateDirectoryW(help.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((help + L"\\en").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((help + L"\\en\\deep").c_str(), nullptr));
+  PutFile(help + L"\\top.txt", "x", 2020, 1, 1, 12);
+  PutFile(help + L"\\en\\ZLVS.chm", "x", 2020, 1, 1, 12, true);
+  PutFile(help + L"\\en\\deep\\leaf.txt", "x", 2020, 1, 1, 12, true);
+
+  EXPECT_TRUE(RemoveFolderTree(help));
+  EXPECT_FALSE(FolderExists(help));
+  EXPECT_TRUE(FolderExists(temp.path())) << "the parent folder must stay";
+}
+
+TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
+  TempFolder temp(L"plqrrm");
+  const std::wstring help = temp / L"Help";
+  ASSERT_TRUE(CreateDirectoryW(help.c_str(), nullptr));
+  ASSERT_TRUE(WriteSmallFile(help + L"\\busy.txt", "in use"));
+  HANDLE busy = CreateFileW((help + L"\\busy.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, busy);
+
+  EXPECT_FALSE(RemoveFolderTree(help));
+  EXPECT_TRUE(FileExists(help + L"\\busy.txt"));
+  CloseHandle(busy);
+  EXPECT_TRUE(RemoveFolderTree(help));
+}
+
+// ---- Printer events ----
+
+size_t CountFilesBelow(const std::wstring& folder) {
+  size_t count = 0;
+  WIN32_FIND_DATAW found = {};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    count +=
+        (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? CountFilesBelow(folder + L"\\" + name) : 1;
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return count;
+}
+
+TEST(PrinterEvents, InitializeUnpacksTheHelpAndDeleteRemovesIt) {
+  std::wstring failure;
+  ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
+  const std::wstring versionFolder = DriverVersionFolder();
+  EXPECT_EQ(Narrow(Lower(DriverDirectory())), Narrow(Lower(PrinterDriverDirectory())));
+  // The build's help cabinet when there is one, else the test cabinet (both
+  // hold their files below "Help").
+  const std::wstring cabinet = versionFolder + L"\\" + kHelpCabinetName;
+  if (!FileExists(cabinet)) {
+    ASSERT_TRUE(CopyFileIfDifferent(TestCabinet(), cabinet));
+  }
+  const std::wstring help = versionFolder + L"\\Help";
+
+  HandleHelpPrinterEvent(PRINTER_EVENT_DELETE);
+  EXPECT_FALSE(FolderExists(help));
+
+  HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
+  ASSERT_TRUE(FolderExists(help));
+  EXPECT_GT(CountFilesBelow(help), 0u);
+
+  // Events other than initialise and delete leave the folder alone; delete
+  // takes read-only files too.
+  ASSERT_TRUE(CreateDirectoryW((help + L"\\extra").c_str(), nullptr) || FolderExists(help + L"\\extra"));
+  PutFile(help + L"\\extra\\locked.txt", "x", 2020, 1, 1, 12, true);
+  HandleHelpPrinterEvent(PRINTER_EVENT_ADD_CONNECTION);
+  HandleHelpPrinterEvent(PRINTER_EVENT_DELETE_CONNECTION);
+  EXPECT_TRUE(FileExists(help + L"\\extra\\locked.txt"));
+  HandleHelpPrinterEvent(PRINTER_EVENT_DELETE);
+  EXPECT_FALSE(FolderExists(help));
+
+  // Leave the help installed, as after a printer installation.
+  HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
+  EXPECT_TRUE(FolderExists(help));
+}
+
+// ---- Help viewer ----
+
+TEST(HelpViewer, TopicPathIsBuiltBelowTheDriverDirectory) {
+  EXPECT_EQ("C:\\drivers\\x64\\3\\Help\\en\\ZLVS.chm::/IDH_PAPER_PAGE.htm",
+            Narrow(HelpTopicPath(L"C:\\drivers\\x64", L"en", L"IDH_PAPER_PAGE.htm")));
+  EXPECT_EQ("C:\\d\\3\\Help\\\\ZLVS.chm::/", Narrow(HelpTopicPath(L"C:\\d", L"", nullptr)));
+}
+
+void CloseAllHelpWindows() {
+  HMODULE control = GetModuleHandleW(L"hhctrl.ocx");
+  if (control == nullptr) return;
+  using HtmlHelpWFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+  const auto htmlHelp =
+      reinterpret_cast<HtmlHelpWFunction>(reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpW")));
+  if (htmlHelp != nullptr) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+  PumpPending();
+}
+
+TEST(HelpViewer, ShowsNothingForAMissingHelpFile) {
+  // Without a resource library there is no language folder, so the path
+  // names no existing file.
+  EXPECT_FALSE(ShowHelpTopic(nullptr, nullptr, L"IDH_PAPER_PAGE.htm"));
+  CloseAllHelpWindows();
+}
+
+TEST(HelpViewer, OpensTheInstalledHelpWithoutFailing) {
+  std::wstring failure;
+  ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
+  PrinterHandle printer(kTestPrinterName, PRINTER_ACCESS_USE);
+  ASSERT_TRUE(printer);
+  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  ASSERT_NE(nullptr, library.get());
+  HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
+  wchar_t language[MAX_PATH] = {};
+  LoadStringW(library.get(), 680, language, MAX_PATH);
+  const std::wstring chm = DriverVersionFolder() + L"\\Help\\" + language + L"\\ZLVS.chm";
+
+  // Wine has no HTML engine here: the page is not rendered, but the viewer
+  // window opens when the compiled help is where the path says.
+  const bool shown = ShowHelpTopic(nullptr, library.get(), L"IDH_PAPER_PAGE.htm");
+  if (FileExists(chm)) {
+    EXPECT_TRUE(shown) << "no help window for " << Narrow(chm);
+  } else {
+    RecordProperty("help_file_missing", Narrow(chm));
+  }
+  CloseAllHelpWindows();
+}
+
+// ---- Printing application ----
+
+int g_clientAsked = 0;
+std::wstring WordClient() {
+  ++g_clientAsked;
+  return L"WINWORD.EXE";
+}
+std::wstring FailingClient() {
+  ++g_clientAsked;
+  return L"";
+}
+std::wstring LongClient() {
+  return L"an-application-with-a-very-long-module-name.exe";
+}
+
+TEST(PrintingApplication, NameToRecordFollowsTheHostProcess) {
+  g_clientAsked = 0;
+  EXPECT_EQ("", Narrow(AppModuleNameToRecord(L"spoolsv.exe", WordClient)));
+  EXPECT_EQ("", Narrow(AppModuleNameToRecord(L"SPOOLSV.EXE", WordClient)));
+  EXPECT_EQ("notepad.exe", Narrow(AppModuleNameToRecord(L"notepad.exe", WordClient)));
+  EXPECT_EQ("spoolsv.exe.bak", Narrow(AppModuleNameToRecord(L"spoolsv.exe.bak", WordClient)));
+  EXPECT_EQ(0, g_clientAsked) << "the client is asked for only inside splwow64.exe";
+
+  EXPECT_EQ("WINWORD.EXE", Narrow(AppModuleNameToRecord(L"splwow64.exe", WordClient)));
+  EXPECT_EQ(1, g_clientAsked);
+  EXPECT_EQ("splwow64.exe", Narrow(AppModuleNameToRecord(L"splwow64.exe", FailingClient)));
+  EXPECT_EQ("splwow64.exe", Narrow(AppModuleNameToRecord(L"splwow64.exe", nullptr)));
+  EXPECT_EQ("an-application-with-a-very-long", Narrow(AppModuleNameToRecord(L"splwow64.exe", LongClient)));
+  EXPECT_EQ("an-application-with-a-very-long",
+            Narrow(AppModuleNameToRecord(L"an-application-with-a-very-long-module-name.exe", nullptr)));
+}
+
+TEST(PrintingApplication, ModuleNameOfAProcess) {
+  EXPECT_EQ(Narrow(kTestExeName), Narrow(Lower(ProcessModuleBaseName(GetCurrentProcessId()))));
+  EXPECT_EQ("", Narrow(ProcessModuleBaseName(0xFFFFFFF0u)));
+  // Outside the print host there is no client application.
+  EXPECT_EQ("", Narrow(PrintClientModuleName()));
+}
+
+std::wstring ReadModuleNameData(HANDLE printer, DWORD& type, DWORD& size) {
+  BYTE data[512] = {};
+  type = 0;
+  size = 0;
+  const DWORD result =
+      GetPrinterDataW(printer, const_cast<LPWSTR>(L"ModuleName"), &type, data, sizeof(data) - 2, &size);
+  if (result != ERROR_SUCCESS) return L"<error " + std::to_wstring(result) + L">";
+  return reinterpret_cast<const wchar_t*>(data);
+}
+
+TEST(PrintingApplication, MergeRecordsTheNameInBothBodiesAndThePrinterData) {
+  std::wstring failure;
+  ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
+  PrinterHandle printer(kTestPrinterName, PRINTER_ALL_ACCESS);
+  ASSERT_TRUE(printer);
+  const wchar_t stale[] = L"stale.exe\0";
+  ASSERT_EQ(static_cast<DWORD>(ERROR_SUCCESS),
+            SetPrinterDataW(printer.get(), const_cast<LPWSTR>(L"ModuleName"), REG_MULTI_SZ,
+                            reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(stale)), sizeof(stale)));
+
+  auto in = std::make_unique<PrivateDevmode>();
+  auto out = std::make_unique<PrivateDevmode>();
+  std::memset(in.get(), 0x58, sizeof(PrivateDevmode));
+  std::memset(out.get(), 0x58, sizeof(PrivateDevmode));
+  RecordPrintingApplication(printer.get(), &in->body, &out->body);
+
+  for (const PrivateDevmode* record : {in.get(), out.get()}) {
+    const char16_t* field = record->body.szAppModuleName;
+    size_t length = 0;
+    while (length < 33 && field[length] != 0) ++length;
+    EXPECT_EQ(Narrow(kTestExeName), Narrow(Lower(std::wstring(field, field + length))));
+    for (size_t i = length; i < 33; ++i) EXPECT_EQ(0, field[i]) << "char " << i << " not cleared";
+    EXPECT_EQ(0x58u, record->body.abPadding66[0]) << "wrote past szAppModuleName";
+  }
+
+  DWORD type = 0;
+  DWORD size = 0;
+  EXPECT_EQ(Narrow(kTestExeName), Narrow(Lower(ReadModuleNameData(printer.get(), type, size))));
+  EXPECT_EQ(static_cast<DWORD>(REG_MULTI_SZ), type);
+  EXPECT_EQ(260u, size);
+}
+
+TEST(PrintingApplication, MergeWithoutAPrinterStillFillsTheBodies) {
+  auto out = std::make_unique<PrivateDevmode>();
+  std::memset(out.get(), 0, sizeof(PrivateDevmode));
+  RecordPrintingApplication(nullptr, nullptr, &out->body);
+  EXPECT_NE(0, out->body.szAppModuleName[0]);
+  EXPECT_EQ(0, out->body.szAppModuleName[31]);
+}
+
+}  // namespace

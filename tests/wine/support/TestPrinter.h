@@ -1,0 +1,73 @@
+// Printers registered in the test prefix the way a driver package registers
+// them: a version-3 driver (AddPrinterDriverExW level 3) whose dependent files
+// are the driver INI and both DLLs from the test executable's folder, and a
+// printer on port "FILE:" (AddPrinterW level 2). The help cabinet
+// "VALMERO_rdvx.cab" is put beside them when the build made one.
+//
+// Wine's spooler records every file as "<driver dir>\3\<name>" but copies
+// nothing from the paths given (it looks for the names in the driver
+// directory itself), so the files are copied into "\3" here, and again
+// whenever the build changed them. It also loads the driver's configuration
+// file and calls its DrvDocumentPropertySheets when a printer is added, so
+// the test driver names Wine's own "wineps.drv" as driver and configuration
+// file: the plug-in is no such driver.
+//
+// Registration is idempotent and safe between test processes running at the
+// same time; the printers stay in the prefix for the next run.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace plqr::test {
+
+// The printer whose INI names the resource library.
+inline constexpr wchar_t kTestPrinterName[] = L"VALMERO PLQRDVXS Test Printer";
+// A printer whose INI has a "RESOURCE" section without "RESOURCE_DLL_NAME".
+inline constexpr wchar_t kNoResourceKeyPrinterName[] = L"VALMERO PLQRDVXS Test Printer (no resource key)";
+
+inline constexpr wchar_t kDriverIniName[] = L"PLQRDVXS.INI";
+inline constexpr wchar_t kNoResourceKeyIniName[] = L"PLQRNOKEY.INI";
+inline constexpr wchar_t kHelpCabinetName[] = L"VALMERO_rdvx.cab";
+
+// Registers the printer (and its driver) when missing and refreshes the
+// driver files. True when the printer can be opened afterwards; otherwise
+// `failure` (when given) says what went wrong.
+bool EnsureTestPrinter(std::wstring* failure = nullptr);
+bool EnsureNoResourceKeyPrinter(std::wstring* failure = nullptr);
+
+// The spooler's printer driver directory and its version folder "\3".
+std::wstring DriverDirectory();
+std::wstring DriverVersionFolder();
+
+// Copies `source` over `target` unless they already hold the same bytes.
+// True when `target` holds the source's bytes afterwards.
+bool CopyFileIfDifferent(const std::wstring& source, const std::wstring& target);
+
+// Whole contents of a small file; empty when it cannot be read.
+std::string ReadSmallFile(const std::wstring& path);
+
+// Writes `contents` to `path`, replacing it.
+bool WriteSmallFile(const std::wstring& path, const std::string& contents);
+
+bool FileExists(const std::wstring& path);
+bool FolderExists(const std::wstring& path);
+
+// A fresh folder under the temporary folder, removed with everything in it
+// (read-only files included) when it goes out of scope.
+class TempFolder {
+ public:
+  explicit TempFolder(const wchar_t* prefix);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::wstring& path() const { return m_path; }
+  std::wstring operator/(const wchar_t* name) const { return m_path + L"\\" + name; }
+
+ private:
+  std::wstring m_path;
+};
+
+}  // namespace plqr::test
