@@ -73,6 +73,16 @@ typedef struct _OEM_DMEXTRAHEADER {
   DWORD dwVersion;
 } OEM_DMEXTRAHEADER, *POEM_DMEXTRAHEADER;
 
+// What the core driver puts behind every OPTITEM's UserData: the item's
+// feature identifier and its non-localised keyword (null for the items the
+// core driver makes up without a feature, such as pages per sheet).
+typedef struct _USERDATA {
+  DWORD dwSize;
+  ULONG_PTR dwItemID;
+  PSTR pKeyWordName;
+  DWORD dwReserved[8];
+} USERDATA, *PUSERDATA;
+
 typedef struct _OEMDMPARAM {
   DWORD cbSize;
   PVOID pdriverobj;

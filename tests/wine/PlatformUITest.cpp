@@ -1,0 +1,420 @@
+// The platform UI as the core driver and the common property-sheet UI see it:
+// CommonUIProp hides the core driver's items, the sheet methods add the
+// plug-in's pages (from the resource library the driver INI names), and the
+// common page procedure routes messages, enables Apply, makes pages read-only
+// without permission and confirms PSN_APPLY.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PrintOem.h"
+#include "ResourceIds.h"
+#include "TestPrinter.h"
+#include "WineTestSupport.h"
+#include "core/ClassIds.h"
+#include "core/CommonTabs.h"
+#include "core/ModuleState.h"
+#include "core/OemCF.h"
+#include "core/PlatformUI.h"
+#include "core/PrivateDevmode.h"
+#include "support/UiInterface.h"
+
+namespace {
+
+using plqr::test::PumpPending;
+using plqr::test::PumpUntil;
+
+// What a sheet's pfnComPropSheet was asked to do.
+struct SheetCall {
+  WORD function;
+  std::wstring title;
+  UINT dialogId;
+  DWORD dwSize;
+  DWORD dwFlags;
+  LPARAM result;
+};
+
+// Plays the common property-sheet UI: records every call, turns the page
+// blocks into real pages and shows them in a real (modeless) sheet.
+class SheetRecorder {
+ public:
+  static LONG_PTR CALLBACK Callback(HANDLE hComPropSheet, UINT function, LPARAM lParam1, LPARAM lParam2) {
+    auto* self = static_cast<SheetRecorder*>(hComPropSheet);
+    SheetCall call = {static_cast<WORD>(function), L"", 0, 0, 0, 0};
+    if (function == CPSFUNC_ADD_PROPSHEETPAGEW) {
+      const auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam1);
+      call.dwSize = page->dwSize;
+      call.dwFlags = page->dwFlags;
+      call.dialogId = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(page->pszTemplate));
+      if (page->pszTitle != nullptr) call.title = page->pszTitle;
+      self->m_pages.push_back(CreatePropertySheetPageW(page));
+      self->m_calls.push_back(call);
+      return static_cast<LONG_PTR>(self->m_pages.size());
+    }
+    if (function == CPSFUNC_SET_RESULT) {
+      call.result = lParam2;
+      self->m_calls.push_back(call);
+      return 1;
+    }
+    self->m_calls.push_back(call);
+    return 0;
+  }
+
+  HWND Show() {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_MODELESS;
+    header.pszCaption = L"Printing Preferences";
+    header.nPages = static_cast<UINT>(m_pages.size());
+    header.phpage = m_pages.data();
+    m_sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
+    return m_sheet;
+  }
+
+  ~SheetRecorder() {
+    if (m_sheet != nullptr) DestroyWindow(m_sheet);
+    PumpPending();
+  }
+
+  std::vector<SheetCall> m_calls;
+  std::vector<HPROPSHEETPAGE> m_pages;
+  HWND m_sheet = nullptr;
+};
+
+// Five core-driver items of the kinds the hiding rules tell apart.
+std::vector<OPTITEM> CoreItems() {
+  std::vector<OPTITEM> items(6);
+  const BYTE pubIds[] = {DMPUB_ORIENTATION, DMPUB_DEFSOURCE, DMPUB_MEDIATYPE, DMPUB_NONE, DMPUB_COPIES_COLLATE,
+                         DMPUB_NONE};
+  for (size_t i = 0; i < items.size(); ++i) {
+    items[i].cbSize = sizeof(OPTITEM);
+    items[i].Flags = OPTIF_COLLAPSE | OPTIF_CHANGED;
+    items[i].DMPubID = pubIds[i];
+    items[i].pName = const_cast<LPTSTR>(L"Feature");
+  }
+  items[5].pName = reinterpret_cast<LPTSTR>(static_cast<ULONG_PTR>(0xFD6E));  // named by resource ID
+  return items;
+}
+
+class PlatformUITest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::wstring failure;
+    ASSERT_TRUE(plqr::test::EnsureTestPrinter(&failure)) << failure;
+    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_USE};
+    ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &m_printer, &defaults));
+    // The plug-in code runs inside this executable; its module file (for the
+    // common-controls manifest) is the real DLL, as in a driver process.
+    ASSERT_TRUE(m_dll) << "PLQRDVXSUI.DLL did not load";
+    plqr::SetModuleInstance(m_dll.get());
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(S_OK, OemGetClassObject(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&m_ui)));
+    factory->Release();
+
+    ASSERT_TRUE(plqr::FillPrivateDevmodeDefaults(m_private.data(), m_private.size()));
+    m_public.dmSize = sizeof(m_public);
+    m_items = CoreItems();
+    m_cuip.cbSize = sizeof(m_cuip);
+    m_cuip.hPrinter = m_printer;
+    m_cuip.pPrinterName = const_cast<PWSTR>(plqr::test::kTestPrinterName);
+    m_cuip.pPublicDM = &m_public;
+    m_cuip.pOEMDM = m_private.data();
+    m_cuip.pDrvOptItems = m_items.data();
+    m_cuip.cDrvOptItems = static_cast<DWORD>(m_items.size());
+    m_sheetParam.cbSize = sizeof(m_sheetParam);
+    m_sheetParam.hPrinter = m_printer;
+    m_sheetParam.pPrinterName = m_cuip.pPrinterName;
+    m_sheetParam.pPublicDM = &m_public;
+    m_sheetParam.pOEMDM = m_private.data();
+  }
+
+  void TearDown() override {
+    if (m_ui != nullptr) m_ui->Release();
+    if (m_printer != nullptr) ClosePrinter(m_printer);
+  }
+
+  // The core driver's two CommonUIProp calls.
+  void CommonUIProp(DWORD mode) {
+    m_cuip.pOEMOptItems = nullptr;
+    m_cuip.cOEMOptItems = 77;
+    ASSERT_EQ(S_OK, m_ui->CommonUIProp(mode, &m_cuip));
+    ASSERT_EQ(0u, m_cuip.cOEMOptItems);
+    m_cuip.pOEMOptItems = m_items.data();  // any non-null array: the plug-in adds none
+    ASSERT_EQ(S_OK, m_ui->CommonUIProp(mode, &m_cuip));
+  }
+
+  PROPSHEETUI_INFO SheetInfo(SheetRecorder& recorder, LONG reason) {
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof(info);
+    info.Version = PROPSHEETUI_INFO_VERSION;
+    info.Reason = static_cast<WORD>(reason);
+    info.hComPropSheet = &recorder;
+    info.pfnComPropSheet = &SheetRecorder::Callback;
+    info.lParamInit = reinterpret_cast<LPARAM>(&m_sheetParam);
+    return info;
+  }
+
+  // Opens the document sheet the way the core driver does; the pages are
+  // then in `recorder`.
+  void InitDocumentSheet(SheetRecorder& recorder) {
+    CommonUIProp(OEMCUIP_DOCPROP);
+    PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
+    ASSERT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
+  }
+
+  void Destroy(SheetRecorder& recorder, bool document = true) {
+    PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_DESTROY);
+    if (document) {
+      EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
+    } else {
+      EXPECT_EQ(S_OK, m_ui->DevicePropertySheets(&info, 0));
+    }
+    EXPECT_EQ(1, info.Result);
+  }
+
+  plqr::test::LoadedModule m_dll{L"PLQRDVXSUI.DLL"};
+  HANDLE m_printer = nullptr;
+  IPrintOemUI2* m_ui = nullptr;
+  std::vector<BYTE> m_private = std::vector<BYTE>(plqr::kPrivateDevmodeSize);
+  DEVMODEW m_public = {};
+  std::vector<OPTITEM> m_items;
+  OEMCUIPPARAM m_cuip = {};
+  OEMUIPSPARAM m_sheetParam = {};
+};
+
+TEST_F(PlatformUITest, CommonUIPropHidesEveryCoreItemInBothSheets) {
+  for (DWORD mode : {DWORD(OEMCUIP_DOCPROP), DWORD(OEMCUIP_PRNPROP)}) {
+    m_items = CoreItems();
+    m_cuip.pDrvOptItems = m_items.data();
+    m_cuip.pOEMOptItems = nullptr;
+    ASSERT_EQ(S_OK, m_ui->CommonUIProp(mode, &m_cuip));
+    for (const OPTITEM& item : m_items) {
+      EXPECT_EQ(DWORD(OPTIF_COLLAPSE | OPTIF_CHANGED), item.Flags) << "the first call must change nothing";
+    }
+    CommonUIProp(mode);
+    for (size_t i = 0; i < m_items.size(); ++i) {
+      EXPECT_EQ(DWORD(OPTIF_HIDE), m_items[i].Flags) << "mode " << mode << ", item " << i;
+    }
+  }
+  SetLastError(0);
+  EXPECT_EQ(E_FAIL, m_ui->CommonUIProp(3, &m_cuip));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+}
+
+TEST_F(PlatformUITest, DocumentSheetAddsFivePagesWithTitlesFromTheResourceLibrary) {
+  SheetRecorder recorder;
+  InitDocumentSheet(recorder);
+  const UINT expectedIds[] = {201, 202, 204, 203, 205};
+  const UINT expectedTitles[] = {601, 602, 604, 603, 605};
+  ASSERT_EQ(5u, recorder.m_calls.size());
+  HMODULE resources = GetModuleHandleW(L"PLQRDVXSRES.DLL");
+  ASSERT_NE(nullptr, resources) << "the resource library was not loaded";
+  for (size_t i = 0; i < 5; ++i) {
+    const SheetCall& call = recorder.m_calls[i];
+    EXPECT_EQ(WORD(CPSFUNC_ADD_PROPSHEETPAGEW), call.function);
+    EXPECT_EQ(expectedIds[i], call.dialogId);
+    EXPECT_EQ(104u, call.dwSize);
+    EXPECT_TRUE(call.dwFlags & PSP_USETITLE);
+    EXPECT_TRUE(call.dwFlags & PSP_USEFUSIONCONTEXT) << "pages must use the common-controls 6 context";
+    wchar_t title[MAX_PATH] = {};
+    ASSERT_GT(LoadStringW(resources, expectedTitles[i], title, MAX_PATH), 0);
+    EXPECT_EQ(std::wstring(title), call.title);
+    EXPECT_NE(nullptr, recorder.m_pages[i]) << "page " << expectedIds[i] << " could not be created";
+  }
+  Destroy(recorder);
+}
+
+TEST_F(PlatformUITest, NoDocumentPagesWithoutPrivateDevmodeOrDuringSetup) {
+  {
+    SheetRecorder recorder;
+    m_sheetParam.pOEMDM = nullptr;
+    InitDocumentSheet(recorder);
+    EXPECT_TRUE(recorder.m_calls.empty());
+    Destroy(recorder);
+  }
+  {
+    SheetRecorder recorder;
+    m_sheetParam.pOEMDM = m_private.data();
+    plqr::VendorDevmodeOf(m_private.data())->dwSetupMarker = plqr::kSetupMarkerInstall;
+    CommonUIProp(OEMCUIP_DOCPROP);
+    PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
+    ASSERT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
+    EXPECT_EQ(0, info.Result);
+    EXPECT_TRUE(recorder.m_calls.empty());
+    Destroy(recorder);
+  }
+}
+
+TEST_F(PlatformUITest, PrinterSheetAddsInstallableOptionsAndFonts) {
+  SheetRecorder recorder;
+  CommonUIProp(OEMCUIP_PRNPROP);
+  PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
+  ASSERT_EQ(S_OK, m_ui->DevicePropertySheets(&info, 0));
+  ASSERT_EQ(2u, recorder.m_calls.size());
+  EXPECT_EQ(223u, recorder.m_calls[0].dialogId);
+  EXPECT_EQ(232u, recorder.m_calls[1].dialogId);
+  EXPECT_EQ(2, info.Result) << "Result is the value returned for the last page";
+  Destroy(recorder, false);
+}
+
+TEST_F(PlatformUITest, SheetReasonsAndBadArguments) {
+  SheetRecorder recorder;
+  PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_GET_INFO_HEADER);
+  EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
+  EXPECT_EQ(1, info.Result);
+  info = SheetInfo(recorder, PROPSHEETUI_REASON_GET_ICON);
+  info.Result = 9;
+  EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
+  EXPECT_EQ(0, info.Result);
+  SETRESULT_INFO result = {};
+  result.cbSize = sizeof(result);
+  result.Result = CPSUI_OK;
+  info = SheetInfo(recorder, PROPSHEETUI_REASON_SET_RESULT);
+  EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, reinterpret_cast<LPARAM>(&result)));
+  EXPECT_EQ(CPSUI_OK, info.Result);
+
+  SetLastError(0);
+  EXPECT_EQ(E_FAIL, m_ui->DocumentPropertySheets(nullptr, 0));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+  info.Version = 0x0200;
+  SetLastError(0);
+  EXPECT_EQ(E_FAIL, m_ui->DevicePropertySheets(&info, 0));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+}
+
+TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
+  CZPlatformUI platform;
+  platform.m_OptionNameDictionary.emplace(L"PaperSize", L"A4:0");
+  platform.m_SelectionDictionary[L"PaperSize"] = 0;
+  platform.m_PaperIndexMap[0] = 20002;
+  SheetRecorder recorder;
+  PROPSHEETUI_INFO info = {};
+  info.cbSize = sizeof(info);
+  info.Version = PROPSHEETUI_INFO_VERSION;
+  info.Reason = PROPSHEETUI_REASON_DESTROY;
+  ASSERT_EQ(S_OK, platform.PropertySheets(&info, 0, nullptr, 1));
+  EXPECT_TRUE(platform.m_OptionNameDictionary.empty());
+  EXPECT_TRUE(platform.m_SelectionDictionary.empty());
+  EXPECT_EQ(1u, platform.m_PaperIndexMap.size());
+  EXPECT_EQ(0u, platform.PageCount());
+}
+
+// A page handler standing in for a page of the plug-in: counts its calls and
+// asks for Apply when told to.
+int g_handlerCalls = 0;
+bool g_requestApplyOnInit = false;
+bool g_requestApplyOnCommand = false;
+bool g_repeatOnce = false;
+
+BOOL RecordingHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
+                      void**) {
+  ++g_handlerCalls;
+  EXPECT_NE(nullptr, params->m_pVendorDevmode);
+  EXPECT_EQ(nullptr, params->pReserved1);
+  CCommonTabs* tabs = CCommonTabs::Instance();
+  if (tabs == nullptr) return FALSE;
+  if (message == WM_INITDIALOG && g_requestApplyOnInit) tabs->m_bEnableApply = 1;
+  if (message == WM_COMMAND && g_requestApplyOnCommand) tabs->m_bEnableApply = 1;
+  if (message == WM_COMMAND && g_repeatOnce) {
+    g_repeatOnce = false;
+    changed->m_bRepeat = 1;
+  }
+  return FALSE;
+}
+
+// Counts PSM_CHANGED reaching the sheet by subclassing it.
+int g_changedMessages = 0;
+WNDPROC g_sheetProc = nullptr;
+LRESULT CALLBACK CountingSheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == PSM_CHANGED) ++g_changedMessages;
+  return CallWindowProcW(g_sheetProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
+  ASSERT_NE(nullptr, CUiInterface::Instance());
+  for (DWORD id : {201u, 202u, 203u, 204u, 205u}) CUiInterface::Instance()->SetPageHandler(id, RecordingHandler);
+  g_handlerCalls = 0;
+  g_requestApplyOnInit = true;
+  g_requestApplyOnCommand = false;
+
+  SheetRecorder recorder;
+  InitDocumentSheet(recorder);
+  ASSERT_EQ(5u, recorder.m_pages.size());
+  HWND sheet = recorder.Show();
+  ASSERT_NE(nullptr, sheet);
+  HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+  ASSERT_NE(nullptr, page);
+  EXPECT_GT(g_handlerCalls, 0);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_PREVIEW))) << "a page with permission is editable";
+
+  // The Apply request made during WM_INITDIALOG went with a later message of
+  // the sheet's creation: Apply is enabled and the request is cleared.
+  HWND applyButton = GetDlgItem(sheet, 0x3021);
+  ASSERT_NE(nullptr, applyButton);
+  EXPECT_TRUE(IsWindowEnabled(applyButton));
+  EXPECT_EQ(0, CCommonTabs::Instance()->m_bEnableApply);
+  g_requestApplyOnInit = false;
+
+  g_sheetProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingSheetProc)));
+  g_changedMessages = 0;
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(0xFFFF, 0), 0);
+  EXPECT_EQ(0, g_changedMessages) << "no request, no PSM_CHANGED";
+
+  // One request, exactly one PSM_CHANGED, right after the call, also when
+  // the handler asks to be called again.
+  g_requestApplyOnCommand = true;
+  g_repeatOnce = true;
+  const int callsBefore = g_handlerCalls;
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(0xFFFF, 0), 0);
+  EXPECT_EQ(1, g_changedMessages);
+  EXPECT_EQ(callsBefore + 2, g_handlerCalls) << "the repeat flag calls the handler once more";
+  g_requestApplyOnCommand = false;
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(0xFFFF, 0), 0);
+  EXPECT_EQ(1, g_changedMessages);
+
+  // Apply (the sheet sends PSN_APPLY to the pages): CPSUI_OK to the sheet.
+  recorder.m_calls.clear();
+  PropSheet_Apply(sheet);
+  PumpUntil([&] { return !recorder.m_calls.empty(); }, 2000);
+  bool sawOk = false;
+  for (const SheetCall& call : recorder.m_calls) {
+    if (call.function == CPSFUNC_SET_RESULT && call.result == CPSUI_OK) sawOk = true;
+  }
+  EXPECT_TRUE(sawOk) << "PSN_APPLY did not report CPSUI_OK";
+  NMHDR notify = {page, 0, static_cast<UINT>(PSN_APPLY)};
+  EXPECT_EQ(TRUE, CommonPageProc(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify)));
+  EXPECT_EQ(PSNRET_NOERROR, GetWindowLongPtrW(page, DWLP_MSGRESULT));
+
+  Destroy(recorder);
+  for (DWORD id : {201u, 202u, 203u, 204u, 205u}) CUiInterface::Instance()->SetPageHandler(id, nullptr);
+}
+
+TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
+  CUiInterface::Instance()->SetPageHandler(201, RecordingHandler);
+  m_sheetParam.dwFlags = DM_NOPERMISSION;
+  SheetRecorder recorder;
+  InitDocumentSheet(recorder);
+  HWND sheet = recorder.Show();
+  ASSERT_NE(nullptr, sheet);
+  HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+  ASSERT_NE(nullptr, page);
+  int children = 0;
+  for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    ++children;
+    EXPECT_FALSE(IsWindowEnabled(child)) << "control " << GetDlgCtrlID(child) << " is enabled";
+  }
+  EXPECT_GT(children, 0);
+  Destroy(recorder);
+  CUiInterface::Instance()->SetPageHandler(201, nullptr);
+}
+
+}  // namespace
