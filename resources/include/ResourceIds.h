@@ -140,14 +140,14 @@
 #define IDC_BUTTON_INSTALL 2131
 #define IDC_LIST_OPTIONS 2132  // list view: name and state columns
 #define IDC_BUTTON_UNINSTALL 2133
-#define IDC_BUTTON_ABOUT 2134       // page 205
-#define IDC_WEBLINK 2136            // page 205
-#define IDC_PICTURE_PRINTER 2137    // pages 205 and 223
-#define IDC_CHECK_USERAUTH 2141     // page 206
+#define IDC_BUTTON_ABOUT 2134     // page 205
+#define IDC_WEBLINK 2136          // page 205
+#define IDC_PICTURE_PRINTER 2137  // pages 205 and 223
+#define IDC_CHECK_USERAUTH 2141   // page 206
 #define IDC_RADIO_AUTH_USERCODE 2142
 #define IDC_RADIO_AUTH_USERID 2143
-#define IDC_BUTTON_ABOUT_AUTH 2144  // page 206
-#define IDC_WEBLINK_PRINTER 2167    // pages 206, 223 and 232
+#define IDC_BUTTON_ABOUT_AUTH 2144     // page 206
+#define IDC_WEBLINK_PRINTER 2167       // pages 206, 223 and 232
 #define IDC_BUTTON_ABOUT_OPTIONS 2291  // page 223
 
 // Printer fonts page (232).
