@@ -13,6 +13,13 @@ if [ "${1:-}" = "--prefix" ]; then prefix="$2"; shift 2; fi
 mkdir -p "$prefix"
 prefix="$(cd "$prefix" && pwd)"
 
+# Without a display, everything below (the Wine server and its desktop
+# included) runs on one virtual display, so the desktop the server starts and
+# the program's windows see the same X server.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "$@"
+fi
+
 export WINEPREFIX="$prefix"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
@@ -42,11 +49,7 @@ wineboot </dev/null >/dev/null 2>&1 || true
 # streamed from there while it runs.
 log="$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")"
 trap 'rm -f "$log"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null' EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@" </dev/null >"$log" 2>&1 &
-else
-  wine "$@" </dev/null >"$log" 2>&1 &
-fi
+wine "$@" </dev/null >"$log" 2>&1 &
 pid=$!
 tail -n +1 -f --pid="$pid" "$log"
 status=0

@@ -245,3 +245,70 @@
 #define IDB_PRINTER_BASIC 378
 #define IDB_PRINTER_TRAY2 379
 #define IDB_PRINTER_TRAY3 380
+
+// ---------------------------------------------------------------------------
+// Quick-settings panel (template IDD_QUICK_SETTINGS_PANEL, on every document
+// page) and the texts of the preset requests.
+#define IDC_COMBO_QUICKSETTINGS 2037
+#define IDC_BUTTON_QUICKSETTINGS_APPLY 2038
+#define IDC_BUTTON_QUICKSETTINGS_SAVEAS 2039
+
+#define IDS_QS_FACTORY_DEFAULTS 620  // built-in preset: the default settings
+#define IDS_QS_MY_DEFAULTS 621       // built-in preset: the user's own defaults
+#define IDS_UNIT_INCH 629            // unit labels (at most 5 characters)
+#define IDS_UNIT_MM 630
+#define IDS_QS_MESSAGE_TITLE 635
+#define IDS_QS_FACTORY_APPLIED 636
+#define IDS_QS_MY_DEFAULTS_APPLIED 637
+#define IDS_QS_PRESET_APPLIED 638
+#define IDS_QS_SAVE_CHANGED_QUESTION 639
+#define IDS_QS_SAVE_CHANGED_TITLE 640
+#define IDS_QS_MY_DEFAULTS_SAVED 641
+#define IDS_QS_PRESET_SAVED 642
+
+// ---------------------------------------------------------------------------
+// Feature names: the automatic input-bin entry, the booklet entry of the
+// pages-per-sheet list, and the names of the 40 sizes of the built-in paper
+// table (string ID + 9999 is the size's paper item ID).
+#define IDS_INPUTBIN_AUTO 609
+#define IDS_NUP_BOOKLET 752
+#define IDS_PAPER_A3 10001
+#define IDS_PAPER_B4_JIS 10002
+#define IDS_PAPER_A4 10003
+#define IDS_PAPER_B5_JIS 10004
+#define IDS_PAPER_A5 10005
+#define IDS_PAPER_B6_JIS 10006
+#define IDS_PAPER_A6 10007
+#define IDS_PAPER_TABLOID 10008
+#define IDS_PAPER_LEGAL 10009
+#define IDS_PAPER_LETTER 10010
+#define IDS_PAPER_STATEMENT 10011
+#define IDS_PAPER_EXECUTIVE 10012
+#define IDS_PAPER_8X13 10013
+#define IDS_PAPER_8_25X13 10014
+#define IDS_PAPER_FOLIO 10015
+#define IDS_PAPER_8_5X13_5 10016
+#define IDS_PAPER_8_65X13 10017
+#define IDS_PAPER_8_125X13_25 10018
+#define IDS_PAPER_8K 10019
+#define IDS_PAPER_16K 10020
+#define IDS_PAPER_ENV_10 10021
+#define IDS_PAPER_ENV_MONARCH 10022
+#define IDS_PAPER_ENV_C4 10023
+#define IDS_PAPER_ENV_C5 10024
+#define IDS_PAPER_ENV_C6 10025
+#define IDS_PAPER_ENV_DL 10026
+#define IDS_PAPER_4X6 10027
+#define IDS_PAPER_3_875X5_82 10028
+#define IDS_PAPER_4_125X9_25 10029
+#define IDS_PAPER_ENV_CHOU3 10030
+#define IDS_PAPER_ENV_CHOU4 10031
+#define IDS_PAPER_10_62X15_04 10032
+#define IDS_PAPER_9_44X13_07 10033
+#define IDS_PAPER_8_5X10_9 10034
+#define IDS_PAPER_8X10 10035
+#define IDS_PAPER_8_25X14 10036
+#define IDS_PAPER_8X10_5 10037
+#define IDS_PAPER_JAPANESE_POSTCARD 10038
+#define IDS_PAPER_DBL_JAPANESE_POSTCARD_ROTATED 10039
+#define IDS_PAPER_ENV_9 10040

@@ -4,13 +4,8 @@
 // printer on port "FILE:" (AddPrinterW level 2). The help cabinet
 // "VALMERO_rdvx.cab" is put beside them when the build made one.
 //
-// Wine's spooler records every file as "<driver dir>\3\<name>" but copies
-// nothing from the paths given (it looks for the names in the driver
-// directory itself), so the files are copied into "\3" here, and again
-// whenever the build changed them. It also loads the driver's configuration
-// file and calls its DrvDocumentPropertySheets when a printer is added, so
-// the test driver names Wine's own "wineps.drv" as driver and configuration
-// file: the plug-in is no such driver.
+// The registration itself (and what it works around in Wine's spooler) is
+// the core-driver stand-in's: host/PrinterSetup.h.
 //
 // Registration is idempotent and safe between test processes running at the
 // same time; the printers stay in the prefix for the next run.

@@ -1,0 +1,75 @@
+// Carries out an actions file on the open sheet with the messages a user's
+// input sends to the real controls, addressed by control ID:
+//   page     PropSheet_SetCurSel, as a click on the tab
+//   click    BM_CLICK to a button, a mouse click to any other control
+//   choose   CB_SETCURSEL + CBN_SELCHANGE (combo box), LB_SETCURSEL +
+//            LBN_SELCHANGE (list box), the item's selected state (list view)
+//   type     focus, select all, WM_CHAR per character, then focus to the next
+//            control (as the Tab key does: the edit gets EN_KILLFOCUS)
+//   slider   TBM_SETPOS + WM_HSCROLL/WM_VSCROLL (TB_THUMBPOSITION, TB_ENDTRACK)
+//   ok, cancel, apply   BM_CLICK on the sheet's (or the open dialog's) button
+// A dialog or message box that an action opens becomes the target of the
+// following actions until it closes; the actions run from a thread timer, so
+// they go on inside the dialog's own message loop. With a screenshot folder,
+// every dialog is pictured once when it first appears.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "CoreDriverHost.h"
+#include "actions/ActionScript.h"
+
+namespace plqr::host {
+
+class ActionRunner {
+ public:
+  // `fileName` names the script in messages; `screenshotFolder` may be empty
+  // (then "screenshot" writes into the current folder).
+  ActionRunner(CoreDriverHost& host, const ActionScript& script, std::string fileName,
+               std::wstring screenshotFolder);
+  ~ActionRunner();
+  ActionRunner(const ActionRunner&) = delete;
+  ActionRunner& operator=(const ActionRunner&) = delete;
+
+  // Runs every action. True when all were carried out; otherwise `error` is
+  // "file:line: what went wrong" and every dialog the script opened has been
+  // cancelled. The sheet stays as the actions left it (closed after ok or
+  // cancel).
+  bool Run(std::string& error, DWORD timeoutMs = 120000);
+
+  const std::vector<std::wstring>& WrittenFiles() const { return m_written; }
+
+ private:
+  static VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Step();
+  // Carries out one action; an empty result means done.
+  std::string Perform(const Action& action);
+  std::string Click(HWND control);
+  std::string Choose(HWND control, const std::wstring& text, const std::string& quoted);
+  std::string Type(HWND target, HWND control, const std::wstring& text);
+  std::string Slide(HWND control, int position);
+  std::string PressButton(const Action& action);
+  std::string Screenshot(HWND window, const std::string& name);
+
+  // The innermost dialog or message box of this thread other than the sheet.
+  HWND OpenDialog() const;
+  void PictureNewDialogs();
+  std::wstring TargetName(HWND target) const;
+
+  CoreDriverHost& m_host;
+  const ActionScript& m_script;
+  std::string m_fileName;
+  std::wstring m_folder;
+  size_t m_next = 0;
+  int m_running = 0;  // steps in progress (nested inside dialogs' loops)
+  bool m_failed = false;
+  std::string m_error;
+  UINT_PTR m_timer = 0;
+  std::vector<HWND> m_pictured;
+  std::vector<std::wstring> m_written;
+};
+
+}  // namespace plqr::host

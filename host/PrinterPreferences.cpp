@@ -1,0 +1,348 @@
+// PrinterPreferences.exe: opens the printing preferences (or the printer
+// properties) of a simulated printer of this family with the real plug-in,
+// through the core-driver stand-in. Headless it shows the sheet modeless,
+// carries out an actions file, takes pictures and presses OK; with
+// --interactive it opens the sheet for a person. Run it through
+// tools/wine-run.sh (see the README).
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ActionRunner.h"
+#include "Benchmark.h"
+#include "CoreDriverHost.h"
+#include "HeadlessDisplay.h"
+#include "HostText.h"
+#include "PrinterSetup.h"
+#include "Screenshot.h"
+#include "SettingsJson.h"
+#include "actions/ActionScript.h"
+#include "description/PrinterDescription.h"
+
+namespace {
+
+using namespace plqr::host;
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+constexpr wchar_t kUsage[] =
+    L"Usage: PrinterPreferences.exe [options]\n"
+    L"Opens the printing preferences of a simulated VALMERO printer with the real plug-in.\n"
+    L"\n"
+    L"  --printer NAME       printer to open (registered on first use; default: the description's model "
+    L"name)\n"
+    L"  --description FILE   printer description (default: PLQRDVXS.gpd beside this program)\n"
+    L"  --sheet document|printer   printing preferences (default) or printer properties\n"
+    L"  --no-permission      open the sheet as a user without the right to change settings\n"
+    L"  --screenshots DIR    write a PNG of every page (and of every dialog an action opens)\n"
+    L"  --settings FILE      write the resulting settings as JSON when the sheet closes\n"
+    L"  --actions FILE       carry out these user actions on the sheet (one a line)\n"
+    L"  --interactive        open the sheet in a window for a person and wait until it is closed\n"
+    L"  --benchmark N        time N cold opens and selection changes against empty pages\n"
+    L"  --plugin FILE        the plug-in DLL to load (default: the registered driver's copy)\n"
+    L"  --help               this text\n";
+
+void Print(const std::wstring& text) {
+  const std::string utf8 = Narrow(text);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fflush(stdout);
+}
+
+void PrintError(const std::wstring& text) {
+  const std::string utf8 = Narrow(L"PrinterPreferences: " + text + L"\n");
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  std::fflush(stderr);
+}
+
+struct CommandLine {
+  std::wstring printer;
+  std::wstring description;
+  SheetKind sheet = SheetKind::Document;
+  bool noPermission = false;
+  std::wstring screenshots;
+  std::wstring settings;
+  std::wstring actions;
+  bool interactive = false;
+  int benchmark = 0;
+  std::wstring plugin;
+  bool help = false;
+};
+
+std::optional<CommandLine> ParseCommandLine(std::wstring& error) {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (argv == nullptr) {
+    error = L"cannot read the command line";
+    return std::nullopt;
+  }
+  std::vector<std::wstring> args(argv + 1, argv + count);
+  LocalFree(argv);
+
+  CommandLine line;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::wstring& arg = args[i];
+    auto value = [&](std::wstring& out) {
+      if (i + 1 >= args.size()) {
+        error = arg + L" needs a value";
+        return false;
+      }
+      out = args[++i];
+      return true;
+    };
+    if (arg == L"--printer") {
+      if (!value(line.printer)) return std::nullopt;
+    } else if (arg == L"--description") {
+      if (!value(line.description)) return std::nullopt;
+    } else if (arg == L"--sheet") {
+      std::wstring kind;
+      if (!value(kind)) return std::nullopt;
+      if (kind == L"document") {
+        line.sheet = SheetKind::Document;
+      } else if (kind == L"printer") {
+        line.sheet = SheetKind::Printer;
+      } else {
+        error = L"--sheet takes document or printer, not \"" + kind + L"\"";
+        return std::nullopt;
+      }
+    } else if (arg == L"--no-permission") {
+      line.noPermission = true;
+    } else if (arg == L"--screenshots") {
+      if (!value(line.screenshots)) return std::nullopt;
+    } else if (arg == L"--settings") {
+      if (!value(line.settings)) return std::nullopt;
+    } else if (arg == L"--actions") {
+      if (!value(line.actions)) return std::nullopt;
+    } else if (arg == L"--interactive") {
+      line.interactive = true;
+    } else if (arg == L"--benchmark") {
+      std::wstring rounds;
+      if (!value(rounds)) return std::nullopt;
+      line.benchmark = _wtoi(rounds.c_str());
+      if (line.benchmark < 1 || line.benchmark > 1000) {
+        error = L"--benchmark takes a number of rounds from 1 to 1000";
+        return std::nullopt;
+      }
+    } else if (arg == L"--plugin") {
+      if (!value(line.plugin)) return std::nullopt;
+    } else if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
+      line.help = true;
+    } else {
+      error = L"unknown option \"" + arg + L"\" (see --help)";
+      return std::nullopt;
+    }
+  }
+  return line;
+}
+
+constexpr wchar_t kRestartedVariable[] = L"PLQR_PRINTERPREFERENCES_RESTARTED";
+
+// Runs this program again with the same command line and returns its status.
+int RunAgain() {
+  SetEnvironmentVariableW(kRestartedVariable, L"1");
+  wchar_t path[MAX_PATH] = {};
+  if (GetModuleFileNameW(nullptr, path, MAX_PATH) == 0) return kExitFailure;
+  std::wstring commandLine = GetCommandLineW();
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(path, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    PrintError(L"cannot start again: " + ErrorText(GetLastError()));
+    return kExitFailure;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = kExitFailure;
+  GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(status);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  wchar_t full[MAX_PATH * 4] = {};
+  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH * 4, full, nullptr);
+  return length == 0 || length >= MAX_PATH * 4 ? path : std::wstring(full, length);
+}
+
+// "Print Settings" -> "print-settings": a file-name part from a page title.
+std::wstring FilePart(const std::wstring& title) {
+  std::wstring part;
+  for (const wchar_t c : title) {
+    if ((c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9')) {
+      part += c;
+    } else if (c >= L'A' && c <= L'Z') {
+      part += static_cast<wchar_t>(c - L'A' + L'a');
+    } else if (!part.empty() && part.back() != L'-') {
+      part += L'-';
+    }
+  }
+  while (!part.empty() && part.back() == L'-') part.pop_back();
+  return part;
+}
+
+bool WriteSettings(CoreDriverHost& host, const std::wstring& path) {
+  if (path.empty()) return true;
+  if (!WriteSmallFile(path, SettingsJson(host))) {
+    PrintError(L"cannot write the settings file " + path + L": " + ErrorText(GetLastError()));
+    return false;
+  }
+  Print(L"wrote " + path + L"\n");
+  return true;
+}
+
+int Run() {
+  std::wstring error;
+  const std::optional<CommandLine> line = ParseCommandLine(error);
+  if (!line) {
+    PrintError(error);
+    return kExitUsage;
+  }
+  if (line->help) {
+    Print(kUsage);
+    return 0;
+  }
+  if (UseUnmanagedWindows(!line->interactive) &&
+      GetEnvironmentVariableW(kRestartedVariable, nullptr, 0) == 0) {
+    // The window-manager setting applies from the next process on.
+    return RunAgain();
+  }
+
+  const std::wstring folder = ExecutableFolder();
+  for (const wchar_t* dll : {kUiDllName, kResourceDllName}) {
+    if (!FileExists(folder + L"\\" + dll)) {
+      PrintError(L"missing " + std::wstring(dll) + L" beside this program in " + folder +
+                 L"; build the plug-in first (make build-win)");
+      return kExitFailure;
+    }
+  }
+
+  const std::wstring descriptionPath =
+      FullPath(line->description.empty() ? folder + L"\\PLQRDVXS.gpd" : line->description);
+  const DescriptionResult read = ReadPrinterDescriptionFile(std::filesystem::path(descriptionPath));
+  if (!read.ok()) {
+    PrintError(Widen(read.error.ToString()));
+    return kExitUsage;
+  }
+  const PrinterDescription& description = *read.description;
+
+  std::optional<ActionScript> script;
+  std::string actionsName;
+  if (!line->actions.empty()) {
+    const std::string text = ReadSmallFile(line->actions);
+    actionsName = Narrow(line->actions);
+    if (text.empty() && !FileExists(line->actions)) {
+      PrintError(L"cannot read the actions file " + line->actions);
+      return kExitUsage;
+    }
+    ActionScriptResult parsed = ParseActionScript(text, actionsName);
+    if (!parsed.ok()) {
+      PrintError(Widen(parsed.error.ToString()));
+      return kExitUsage;
+    }
+    script = std::move(parsed.script);
+  }
+
+  PrinterRegistration registration;
+  registration.printerName = line->printer.empty() ? FromU16(description.modelName) : line->printer;
+  if (registration.printerName.empty()) registration.printerName = L"VALMERO Printer";
+  registration.driverName =
+      FromU16(description.modelName).empty() ? registration.printerName : FromU16(description.modelName);
+  registration.sourceFolder = folder;
+  registration.iniPath = folder + L"\\" + kDriverIniName;
+  registration.extraFiles = {descriptionPath};
+  if (!EnsurePrinter(registration, &error)) {
+    PrintError(L"cannot set up the printer \"" + registration.printerName + L"\": " + error);
+    return kExitFailure;
+  }
+
+  HostOptions options;
+  options.printerName = registration.printerName;
+  options.pluginPath =
+      line->plugin.empty() ? DriverVersionFolder() + L"\\" + kUiDllName : FullPath(line->plugin);
+  options.sheet = line->sheet;
+  options.noPermission = line->noPermission;
+
+  if (line->benchmark > 0) {
+    std::wstring report;
+    if (!RunBenchmark(description, options, line->benchmark, report, error)) {
+      PrintError(error);
+      return kExitFailure;
+    }
+    Print(report);
+    return 0;
+  }
+
+  INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  CoreDriverHost host(description, options);
+  if (!host.Start(error)) {
+    PrintError(error);
+    return kExitFailure;
+  }
+
+  if (line->interactive) {
+    if (!host.RunModal(error)) {
+      PrintError(error);
+      return kExitFailure;
+    }
+    return WriteSettings(host, line->settings) ? 0 : kExitFailure;
+  }
+
+  if (!host.OpenSheet(error)) {
+    PrintError(error);
+    return kExitFailure;
+  }
+  std::wstring screenshots;
+  if (!line->screenshots.empty()) {
+    screenshots = FullPath(line->screenshots);
+    SHCreateDirectoryExW(nullptr, screenshots.c_str(), nullptr);
+    const std::vector<std::wstring> titles = host.Sheet().PageTitles();
+    for (size_t i = 0; i < host.Sheet().PageCount(); ++i) {
+      host.Sheet().SelectPage(i);
+      host.PumpPending();
+      const std::wstring title = i < titles.size() ? FilePart(titles[i]) : L"";
+      const std::wstring path =
+          screenshots + L"\\page-" + std::to_wstring(i + 1) + (title.empty() ? L"" : L"-" + title) + L".png";
+      if (!SaveWindowPng(host.SheetWindow(), path, error)) {
+        PrintError(error);
+        return kExitFailure;
+      }
+      Print(L"wrote " + path + L"\n");
+    }
+    host.Sheet().SelectPage(0);
+  }
+
+  if (script) {
+    ActionRunner runner(host, *script, actionsName, screenshots);
+    std::string failure;
+    const bool done = runner.Run(failure);
+    for (const std::wstring& path : runner.WrittenFiles()) Print(L"wrote " + path + L"\n");
+    if (!done) {
+      PrintError(Widen(failure));
+      host.Close(false);
+      return kExitUsage;
+    }
+  }
+  if (host.SheetOpen() && !host.Close(true)) {
+    PrintError(L"the sheet did not close after OK");
+    return kExitFailure;
+  }
+  host.Finish();
+  return WriteSettings(host, line->settings.empty() ? L"" : FullPath(line->settings)) ? 0 : kExitFailure;
+}
+
+}  // namespace
+
+int main() {
+  OleInitialize(nullptr);
+  const int status = Run();
+  OleUninitialize();
+  return status;
+}

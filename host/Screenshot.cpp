@@ -1,0 +1,124 @@
+#include "Screenshot.h"
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "HostText.h"
+
+namespace plqr::host {
+
+namespace {
+
+class GdiplusSession {
+ public:
+  GdiplusSession() {
+    Gdiplus::GdiplusStartupInput input;
+    m_ok = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
+  }
+  ~GdiplusSession() {
+    if (m_ok) Gdiplus::GdiplusShutdown(m_token);
+  }
+  GdiplusSession(const GdiplusSession&) = delete;
+  GdiplusSession& operator=(const GdiplusSession&) = delete;
+  bool ok() const { return m_ok; }
+
+ private:
+  ULONG_PTR m_token = 0;
+  bool m_ok = false;
+};
+
+bool PngEncoder(CLSID& clsid) {
+  UINT count = 0;
+  UINT bytes = 0;
+  if (Gdiplus::GetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0) return false;
+  std::vector<BYTE> buffer(bytes);
+  auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  if (Gdiplus::GetImageEncoders(count, bytes, encoders) != Gdiplus::Ok) return false;
+  for (UINT i = 0; i < count; ++i) {
+    if (encoders[i].MimeType != nullptr && wcscmp(encoders[i].MimeType, L"image/png") == 0) {
+      clsid = encoders[i].Clsid;
+      return true;
+    }
+  }
+  return false;
+}
+
+struct DcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct ObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+}  // namespace
+
+bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
+  if (window == nullptr || !IsWindow(window)) {
+    error = L"no window to take a picture of";
+    return false;
+  }
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0 || width > 8192 || height > 8192) {
+    error = L"the window has no usable size";
+    return false;
+  }
+
+  HDC windowDc = GetWindowDC(window);
+  if (windowDc == nullptr) {
+    error = L"GetWindowDC failed";
+    return false;
+  }
+  std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter> memoryDc(CreateCompatibleDC(windowDc));
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter> bitmap(
+      CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memoryDc || !bitmap) {
+    ReleaseDC(window, windowDc);
+    error = L"cannot make a bitmap of the window";
+    return false;
+  }
+  HGDIOBJ previous = SelectObject(memoryDc.get(), bitmap.get());
+  const BOOL copied = BitBlt(memoryDc.get(), 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+  SelectObject(memoryDc.get(), previous);
+  ReleaseDC(window, windowDc);
+  if (!copied) {
+    error = L"BitBlt of the window failed";
+    return false;
+  }
+
+  GdiplusSession gdiplus;
+  CLSID png = {};
+  if (!gdiplus.ok() || !PngEncoder(png)) {
+    error = L"GDI+ offers no PNG encoder";
+    return false;
+  }
+  Gdiplus::Status status = Gdiplus::GenericError;
+  {
+    Gdiplus::Bitmap picture(bitmap.get(), nullptr);
+    status = picture.Save(path.c_str(), &png, nullptr);
+  }
+  if (status != Gdiplus::Ok) {
+    error = L"cannot write " + path + L" (GDI+ status " + std::to_wstring(static_cast<int>(status)) + L")";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace plqr::host

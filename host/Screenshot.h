@@ -1,0 +1,15 @@
+// Pictures of real windows for people to look at: the window as it is on the
+// (virtual) display, copied into a 32-bit DIB and written as PNG with GDI+.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace plqr::host {
+
+// Repaints the window and writes it to `path`. False with `error` set when
+// the window or the file cannot be had.
+bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error);
+
+}  // namespace plqr::host

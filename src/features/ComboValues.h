@@ -1,0 +1,43 @@
+// Showing core-driver features in drop-down lists: filling a list from the
+// option-name dictionary, translating between option positions and display
+// texts, and the small list operations every page uses.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/PageParams.h"
+
+// Fills list `controlId` of `hDlg` with the keyword's option names (shown up
+// to their last colon). Paper lists ("PaperSize", "PageSize") get each
+// entry's paper item ID as item data. When the list was filled and the
+// private device mode is present, wNextPaperItemId becomes the last
+// user-paper item ID of the list (0 when none). A keyword without entries
+// leaves the list and the device mode untouched. `bFriendlyKeyword` only
+// adds a log line.
+void FillGUIValuesForCombo(HWND hDlg, const PAGEPARAMS* params, const std::wstring& keyword, int controlId,
+                           bool bFriendlyKeyword);
+
+// The display text (cut at its last colon) of the keyword's option at
+// `iSel`; sets *found to true when there is one, else returns an empty text
+// and leaves *found alone.
+std::wstring GetStringFromiSel(const std::wstring& keyword, const PAGEPARAMS* params, uint32_t iSel,
+                               bool* found);
+
+// The position of the keyword's first option whose stored text equals `text`
+// exactly (paper entries include ":index"); sets *found to true. When none
+// does: the keyword's option count, *found untouched.
+uint32_t GetiSelFromString(const std::wstring& keyword, const std::wstring& text, const PAGEPARAMS* params,
+                           bool* found);
+
+// CB_SETCURSEL with `index`; returns the list's answer.
+LRESULT SetCurSelForCombo(HWND hDlg, int controlId, WPARAM index);
+
+// The current entry's text (at most 259 characters); empty when there is
+// none.
+std::wstring GetComboSelectedText(HWND hDlg, int controlId);
+
+// CB_FINDSTRINGEXACT from the start; CB_ERR when not found.
+LRESULT FindComboStringExact(HWND hDlg, int controlId, const wchar_t* text);

@@ -1,0 +1,53 @@
+// CQuickSettings: the quick-settings panel that every document page embeds
+// (dialog template 212 of the resource library): a list of the preset
+// names (2037), Apply (2038) and Save As (2039). The panel asks its page
+// to apply or save through WM_SETTINGS_CHANGE_REQUEST and follows the
+// preset events the page passes to Update.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CQuickSettings {
+ public:
+  CQuickSettings() = default;
+  ~CQuickSettings();  // destroys the panel (not virtual: held by value)
+  CQuickSettings(const CQuickSettings&) = delete;
+  CQuickSettings& operator=(const CQuickSettings&) = delete;
+
+  // Reserved; does nothing.
+  virtual void Reserved() {}
+
+  // Creates the panel in `page` once, places it, fills the list with
+  // `presetNames` in order and selects the process-wide current index.
+  // False when the panel could not be created; true when it exists.
+  bool Create(HWND page, HINSTANCE resourceInstance, const std::vector<std::wstring>& presetNames);
+
+  // Follows a preset event (SettingsEvent) in the list.
+  void Update(int32_t code, const wchar_t* presetName);
+
+  // Resets the process-wide current index and destroys the panel window.
+  void Destroy();
+
+  HWND Window() const { return m_hPanel; }
+
+  // The index every panel selects when created; shared by all pages.
+  static uint32_t CurrentIndex() { return s_dwCurrentIndex; }
+
+  // Top-left corner of the panel in a page client area of `client` (whose
+  // right and bottom are its size): 56.8 % and 74.9 % of it below 601
+  // pixels of width, 71.4 % and 78.4 % otherwise, truncated.
+  static POINT PanelPosition(const RECT& client);
+
+ private:
+  static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnApply();
+  void OnSaveAs();
+
+  HWND m_hPanel = nullptr;
+  HINSTANCE m_hResources = nullptr;
+  static uint32_t s_dwCurrentIndex;
+};

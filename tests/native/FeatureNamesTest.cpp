@@ -1,0 +1,107 @@
+// Reading the option-name dictionary, filling lists, the changed-dictionary
+// rules and the measurement texts.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "features/ChangedSelections.h"
+#include "features/OptionNames.h"
+#include "features/UnitText.h"
+
+namespace {
+
+TEST(OptionNames, DisplayTextAndPaperIndex) {
+  EXPECT_EQ(L"A4", plqr::DisplayTextOf(L"A4:4"));
+  EXPECT_EQ(L"Ratio 1:2", plqr::DisplayTextOf(L"Ratio 1:2:7")) << "cut at the last colon only";
+  EXPECT_EQ(L"Plain", plqr::DisplayTextOf(L"Plain"));
+  EXPECT_EQ(L"", plqr::DisplayTextOf(L":3"));
+
+  EXPECT_EQ(4u, plqr::PaperIndexOf(L"A4:4"));
+  EXPECT_EQ(12u, plqr::PaperIndexOf(L"a:b:12"));
+  EXPECT_EQ(4294967295u, plqr::PaperIndexOf(L"x:4294967295"));
+  EXPECT_FALSE(plqr::PaperIndexOf(L"x:4294967296")) << "beyond 32 bits";
+  EXPECT_FALSE(plqr::PaperIndexOf(L"Plain"));
+  EXPECT_FALSE(plqr::PaperIndexOf(L"A4:"));
+  EXPECT_FALSE(plqr::PaperIndexOf(L"A4:-1"));
+  EXPECT_FALSE(plqr::PaperIndexOf(L"A4:1x"));
+}
+
+TEST(OptionNames, PositionsCountPerKeywordInInsertionOrder) {
+  OptionNameDictionary names;
+  names.emplace(L"PaperSize", L"A4:0");
+  names.emplace(L"MediaType", L"Plain");
+  names.emplace(L"PaperSize", L"Letter:1");
+  names.emplace(L"PaperSize", L"A4:0");
+  names.emplace(L"MediaType", L"Bond");
+
+  EXPECT_EQ(L"Letter:1", plqr::OptionNameAt(names, L"PaperSize", 1));
+  EXPECT_EQ(L"Bond", plqr::OptionNameAt(names, L"MediaType", 1));
+  EXPECT_FALSE(plqr::OptionNameAt(names, L"MediaType", 2));
+  EXPECT_FALSE(plqr::OptionNameAt(names, L"Nup", 0));
+
+  EXPECT_EQ(0u, plqr::OptionPositionOf(names, L"PaperSize", L"A4:0")) << "the first equal entry";
+  EXPECT_FALSE(plqr::OptionPositionOf(names, L"PaperSize", L"A4")) << "stored texts keep their suffix";
+  EXPECT_FALSE(plqr::OptionPositionOf(names, L"papersize", L"A4:0")) << "keywords match exactly";
+  EXPECT_EQ(3u, plqr::OptionCount(names, L"PaperSize"));
+}
+
+TEST(OptionNames, ComboPlanGivesPaperItemIdsAndLastUserPaper) {
+  OptionNameDictionary names;
+  names.emplace(L"PaperSize", L"A4:4");
+  names.emplace(L"PaperSize", L"Mine:5");
+  names.emplace(L"PaperSize", L"Yours:6");
+  names.emplace(L"PaperSize", L"Orphan:9");
+  names.emplace(L"PaperSize", L"NoIndex");
+  names.emplace(L"MediaType", L"Plain:1");
+  const PaperIndexMap indexes = {{4, 20009}, {5, 20050}, {6, 20051}, {1, 20060}};
+
+  const plqr::ComboPlan paper = plqr::PlanComboFill(names, indexes, L"PaperSize");
+  ASSERT_TRUE(paper.filled);
+  ASSERT_EQ(5u, paper.entries.size());
+  EXPECT_EQ(L"A4", paper.entries[0].text);
+  EXPECT_TRUE(paper.entries[0].hasItemId);
+  EXPECT_EQ(20009u, paper.entries[0].itemId);
+  EXPECT_EQ(20051u, paper.entries[2].itemId);
+  EXPECT_FALSE(paper.entries[3].hasItemId) << "index 9 is not in the map";
+  EXPECT_EQ(L"NoIndex", paper.entries[4].text);
+  EXPECT_FALSE(paper.entries[4].hasItemId);
+  EXPECT_EQ(20051u, paper.lastUserPaperItemId);
+
+  const plqr::ComboPlan media = plqr::PlanComboFill(names, indexes, L"MediaType");
+  ASSERT_TRUE(media.filled);
+  EXPECT_EQ(L"Plain", media.entries[0].text) << "the colon rule holds for every feature";
+  EXPECT_FALSE(media.entries[0].hasItemId) << "only paper lists carry item IDs";
+  EXPECT_EQ(0u, media.lastUserPaperItemId);
+
+  EXPECT_FALSE(plqr::PlanComboFill(names, indexes, L"Nup").filled);
+  EXPECT_TRUE(plqr::IsPaperKeyword(L"PageSize"));
+  EXPECT_FALSE(plqr::IsPaperKeyword(L"papersize"));
+}
+
+TEST(ChangedSelections, LastRecordedIndexWinsAndAbsentReadsZero) {
+  plqr::ChangedSelectionMap changes;
+  plqr::RecordedChange first = plqr::RecordChange(changes, L"MediaType", 3);
+  EXPECT_TRUE(first.inserted);
+  plqr::RecordedChange second = plqr::RecordChange(changes, L"MediaType", 5);
+  EXPECT_FALSE(second.inserted);
+  EXPECT_TRUE(second.replaced);
+  EXPECT_EQ(3u, second.previous);
+  plqr::RecordedChange same = plqr::RecordChange(changes, L"MediaType", 5);
+  EXPECT_FALSE(same.replaced);
+  EXPECT_EQ(1u, changes.size());
+  EXPECT_EQ(5u, plqr::ValueOrZero(changes, L"MediaType"));
+  EXPECT_EQ(0u, plqr::ValueOrZero(changes, L"Copies"));
+  EXPECT_EQ(0u, plqr::ValueOrZero(changes, L"mediatype"));
+}
+
+TEST(UnitText, CountryCodesAndCaption) {
+  for (int code : {0, 1, 2, 50, 54, 59, 500, 599}) EXPECT_FALSE(plqr::IsMetricCountryCode(code)) << code;
+  for (int code : {-1, 3, 44, 49, 55, 60, 499, 600, 81}) EXPECT_TRUE(plqr::IsMetricCountryCode(code)) << code;
+
+  EXPECT_EQ(L"8.50 \u00D7 11.00 in", plqr::FormatPaperSizeCaption(2159, 2794, true, L"in"));
+  EXPECT_EQ(L"210.0 \u00D7 297.0 mm", plqr::FormatPaperSizeCaption(2100, 2970, false, L"mm"));
+  EXPECT_EQ(L"0.0 \u00D7 -1.5 units", plqr::FormatPaperSizeCaption(0, -15, false, L"unitsXYZ"))
+      << "units are cut to 5 characters";
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The built-in paper table and the naming of a paper-size item's forms.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "features/PaperOptions.h"
+#include "features/PaperTable.h"
+
+namespace {
+
+using plqr::FormFacts;
+using Kind = plqr::PaperOptionOutcome::Kind;
+
+TEST(PaperTable, SizeLookupAndItemIds) {
+  EXPECT_EQ(10003u, plqr::FindPaperStringIdBySize(2100, 2970));
+  EXPECT_EQ(20002u, plqr::PaperItemIdForStringId(10003));
+  EXPECT_EQ(20000u, plqr::PaperItemIdForStringId(10001));
+  EXPECT_EQ(20039u, plqr::PaperItemIdForStringId(10040));
+  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10000));
+  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10041));
+  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(2970, 2100)) << "sizes are not turned";
+  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(0, 0));
+  // Every row is found by its own size (no two rows share one), the envelope
+  // rows looked at last included.
+  for (size_t i = 0; i < plqr::kPaperTableRows; ++i) {
+    const plqr::PaperSizeRow& row = plqr::PaperTable()[i];
+    EXPECT_EQ(10001u + i, row.stringId);
+    EXPECT_EQ(row.stringId, plqr::FindPaperStringIdBySize(row.width, row.length)) << row.stringId;
+    EXPECT_EQ(&row, plqr::PaperRowByStringId(row.stringId));
+  }
+  EXPECT_EQ(10024u, plqr::FindPaperStringIdBySize(1620, 2290));
+  EXPECT_EQ(nullptr, plqr::PaperRowByStringId(20002));
+}
+
+TEST(PaperTable, FindRowByNameIgnoresCaseAndSkipsMissingStrings) {
+  const std::map<uint32_t, std::wstring> strings = {{10003, L"A4"}, {10010, L"Letter"}, {10011, L"letter"}};
+  const plqr::PaperNameLoader load = [&](uint32_t id) -> std::optional<std::wstring> {
+    const auto it = strings.find(id);
+    if (it == strings.end()) return std::nullopt;
+    return it->second;
+  };
+  const plqr::PaperSizeRow* row = plqr::FindPaperRowByName(L"LETTER", load);
+  ASSERT_NE(nullptr, row);
+  EXPECT_EQ(10010u, row->stringId) << "the first row in stored order wins";
+  EXPECT_EQ(2159, row->width);
+  EXPECT_EQ(2794, row->length);
+  EXPECT_EQ(nullptr, plqr::FindPaperRowByName(L"A4 ", load));
+  EXPECT_EQ(nullptr, plqr::FindPaperRowByName(L"", load));
+  EXPECT_EQ(nullptr, plqr::FindPaperRowByName(L"A4", nullptr));
+}
+
+// A spooler and a resource library for the naming pass.
+struct PaperWorld {
+  std::map<std::wstring, FormFacts> forms;
+  std::map<uint32_t, std::wstring> strings;
+  OptionNameDictionary names;
+  PaperIndexMap indexes;
+  uint32_t nextUserId = plqr::kUserPaperItemIdFirst;
+
+  std::vector<plqr::PaperOptionOutcome> Add(const std::vector<std::wstring>& formNames,
+                                            bool withLibrary = true) {
+    plqr::PaperNameLoader load;
+    if (withLibrary) {
+      load = [this](uint32_t id) -> std::optional<std::wstring> {
+        const auto it = strings.find(id);
+        if (it == strings.end()) return std::nullopt;
+        return it->second;
+      };
+    }
+    return plqr::AddPaperOptions(
+        L"PaperSize", formNames,
+        [this](const std::wstring& name) {
+          const auto it = forms.find(name);
+          return it == forms.end() ? FormFacts{} : it->second;
+        },
+        load, names, indexes, nextUserId);
+  }
+
+  std::vector<std::wstring> Entries(const std::wstring& keyword = L"PaperSize") const {
+    std::vector<std::wstring> result;
+    const auto range = names.equal_range(keyword);
+    for (auto it = range.first; it != range.second; ++it) result.push_back(it->second);
+    return result;
+  }
+};
+
+FormFacts Printer(int32_t w, int32_t l) {
+  return {FormFacts::Kind::Printer, w, l};
+}
+FormFacts User() {
+  return {FormFacts::Kind::User, 0, 0};
+}
+
+TEST(PaperOptions, KnownUserDuplicateAndOtherForms) {
+  PaperWorld world;
+  world.strings = {{10003, L"A4"}, {10010, L"Letter"}, {10026, L"Envelope DL"}, {10035, L"8x10"}};
+  world.forms = {{L"A4", Printer(2100, 2970)},
+                 {L"A4 (spooler copy)", Printer(2100, 2970)},  // same size: a duplicate
+                 {L"Letter", Printer(2159, 2794)},
+                 {L"My Form", User()},
+                 {L"Odd", Printer(1234, 5678)}};
+  // "envelope dl" and "8X10" are unknown to the spooler; the pass by name
+  // finds them, in the order of its string list.
+  const auto outcomes =
+      world.Add({L"A4", L"A4 (spooler copy)", L"My Form", L"8X10", L"Letter", L"envelope dl", L"Odd"});
+
+  EXPECT_EQ((std::vector<std::wstring>{L"A4:0", L"My Form:1", L"Letter:3", L"Envelope DL:4", L"8x10:2"}),
+            world.Entries());
+  EXPECT_EQ((PaperIndexMap{{0, 20002}, {1, 20050}, {2, 20034}, {3, 20009}, {4, 20025}}), world.indexes)
+      << "\"Odd\" (index 5) has no item ID";
+  EXPECT_EQ(20051u, world.nextUserId);
+
+  ASSERT_EQ(9u, outcomes.size());
+  EXPECT_EQ(Kind::Known, outcomes[0].kind);
+  EXPECT_EQ(Kind::Duplicate, outcomes[1].kind);
+  EXPECT_EQ(Kind::UserForm, outcomes[2].kind);
+  EXPECT_EQ(1u, outcomes[2].paperIndex);
+  EXPECT_EQ(Kind::Other, outcomes[3].kind);
+  EXPECT_EQ(Kind::Other, outcomes[6].kind);
+  EXPECT_EQ(5u, outcomes[6].paperIndex);
+  EXPECT_EQ(Kind::MatchedByName, outcomes[7].kind);
+  EXPECT_EQ(L"envelope dl", outcomes[7].formName);
+  EXPECT_EQ(Kind::MatchedByName, outcomes[8].kind);
+}
+
+TEST(PaperOptions, SecondBuildAccumulatesAndKeepsFirstItemIds) {
+  PaperWorld world;
+  world.strings = {{10003, L"A4"}};
+  world.forms = {{L"A4", Printer(2100, 2970)}, {L"Mine", User()}};
+  world.Add({L"Mine", L"A4"});
+  EXPECT_EQ((PaperIndexMap{{0, 20050}, {1, 20002}}), world.indexes);
+  // The second build finds A4 already named: no index; the user form gets the
+  // next counter value, but index 0 keeps its first item ID.
+  world.Add({L"Mine", L"A4"});
+  EXPECT_EQ((std::vector<std::wstring>{L"Mine:0", L"A4:1", L"Mine:0"}), world.Entries());
+  EXPECT_EQ((PaperIndexMap{{0, 20050}, {1, 20002}}), world.indexes);
+  EXPECT_EQ(20052u, world.nextUserId);
+}
+
+TEST(PaperOptions, ContainsCheckCoversEveryKeywordAndMissingLibrary) {
+  PaperWorld world;
+  world.strings = {{10010, L"Letter"}, {10035, L"8x10"}};
+  world.forms = {{L"Letter", Printer(2159, 2794)}, {L"Bigger", Printer(2032, 2540)}};
+  world.names.emplace(L"MediaType", L"Letterhead");
+  world.Add({L"Letter", L"Bigger"});
+  // Letter is contained in Letterhead: a duplicate without index, so the
+  // next form takes index 0.
+  EXPECT_EQ((std::vector<std::wstring>{L"8x10:0"}), world.Entries());
+  EXPECT_EQ((PaperIndexMap{{0, 20034}}), world.indexes);
+
+  PaperWorld bare;
+  bare.forms = {{L"A4", Printer(2100, 2970)}, {L"Mine", User()}};
+  bare.Add({L"A4", L"Mine"}, /*withLibrary=*/false);
+  EXPECT_EQ((std::vector<std::wstring>{L"Mine:1"}), bare.Entries())
+      << "without a library A4 only takes an index";
+  EXPECT_EQ((PaperIndexMap{{1, 20050}}), bare.indexes);
+}
+
+}  // namespace

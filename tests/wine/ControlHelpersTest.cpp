@@ -1,0 +1,419 @@
+// The helpers every page and dialog shares: subclassing through the
+// "SubClassControl" property, hint icons, and owner-drawn lists with
+// unavailable items, driven on a real page of the resource library.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ResourceIds.h"
+#include "WineTestSupport.h"
+#include "features/HintIcon.h"
+#include "features/SubclassControl.h"
+#include "features/UnavailableCombo.h"
+
+namespace {
+
+using plqr::test::PumpPending;
+using plqr::test::PumpUntil;
+
+// --- Subclassing -------------------------------------------------------------
+
+// What the window's own procedure saw at WM_DESTROY and WM_NCDESTROY.
+struct DestroySeen {
+  bool propertyAtDestroy = true;
+  WNDPROC procAtDestroy = nullptr;
+  WNDPROC procAtNcDestroy = nullptr;
+};
+DestroySeen g_destroy;
+int g_replacementCalls = 0;
+int g_replacementAfterDestroy = 0;
+bool g_replacementSawDestroy = false;
+
+// The class procedure: ignores WM_SETTEXT, so a text that arrives shows that
+// the default procedure handled it.
+LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT:
+      return FALSE;
+    case WM_DESTROY:
+      g_destroy.propertyAtDestroy = GetPropW(hwnd, plqr::kSubClassControlProperty) != nullptr;
+      g_destroy.procAtDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+      return 0;
+    case WM_NCDESTROY:
+      g_destroy.procAtNcDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Consumes WM_APP, passes everything else on.
+LRESULT CALLBACK Replacement(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  ++g_replacementCalls;
+  if (g_replacementSawDestroy) ++g_replacementAfterDestroy;
+  if (message == WM_DESTROY) g_replacementSawDestroy = true;
+  if (message == WM_APP) return 42;
+  return plqr::CallSubclassedProc(hwnd, message, wParam, lParam);
+}
+
+TEST(SubclassControl, PassesOnWhatItDoesNotConsumeAndRestoresOnDestroy) {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = OwnProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"PlqrSubclassTest";
+  RegisterClassW(&wc);
+  HWND window = CreateWindowExW(0, L"PlqrSubclassTest", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+  ASSERT_NE(nullptr, window);
+
+  // Without the property: the default window procedure.
+  EXPECT_EQ(nullptr, plqr::SubclassedProc(window));
+  plqr::CallSubclassedProc(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"default"));
+  EXPECT_EQ(L"default", plqr::test::WindowText(window));
+
+  ASSERT_TRUE(plqr::SubclassControl(window, Replacement));
+  EXPECT_EQ(&OwnProc, plqr::SubclassedProc(window)) << "the previous procedure is kept in the property";
+  EXPECT_EQ(&OwnProc, reinterpret_cast<WNDPROC>(GetPropW(window, L"SubClassControl")));
+  EXPECT_FALSE(plqr::SubclassControl(window, Replacement)) << "a second subclass would lose the first";
+  EXPECT_FALSE(plqr::SubclassControl(nullptr, Replacement));
+
+  g_replacementCalls = 0;
+  EXPECT_EQ(42, SendMessageW(window, WM_APP, 0, 0));
+  EXPECT_EQ(1, g_replacementCalls);
+  // WM_SETTEXT goes on to the class procedure, which ignores it.
+  SetWindowTextW(window, L"ignored");
+  EXPECT_EQ(L"default", plqr::test::WindowText(window));
+  EXPECT_GT(g_replacementCalls, 1);
+
+  g_replacementAfterDestroy = 0;
+  g_replacementSawDestroy = false;
+  DestroyWindow(window);
+  EXPECT_TRUE(g_replacementSawDestroy);
+  EXPECT_FALSE(g_destroy.propertyAtDestroy) << "the property is removed before the kept procedure runs";
+  EXPECT_EQ(&OwnProc, g_destroy.procAtDestroy) << "the kept procedure is back at WM_DESTROY";
+  EXPECT_EQ(&OwnProc, g_destroy.procAtNcDestroy);
+  EXPECT_EQ(0, g_replacementAfterDestroy) << "nothing reaches the replacement after WM_DESTROY";
+}
+
+// --- A real page ---------------------------------------------------------------
+
+int g_drawItemCalls = 0;
+int g_selChanges = 0;
+
+// The page's procedure: draws its owner-drawn list through the shared
+// helper and counts the selection changes it is told of.
+INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_DRAWITEM:
+      if (wParam == IDC_COMBO_NUP) {
+        ++g_drawItemCalls;
+        return plqr::DrawUnavailableComboItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      }
+      return FALSE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_COMBO_NUP && HIWORD(wParam) == CBN_SELCHANGE) ++g_selChanges;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+// One top-level window holds the pages of every test: Wine without a window
+// manager waits two seconds for each managed top-level window it takes down.
+HWND SharedHost() {
+  static const HWND host = CreateWindowExW(0, L"STATIC", L"Printing Preferences", WS_POPUP | WS_VISIBLE, 0, 0,
+                                           520, 520, nullptr, nullptr, nullptr, nullptr);
+  return host;
+}
+
+class PageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_Resources) << "PLQRDVXSRES.DLL did not load";
+    m_Host = SharedHost();
+    ASSERT_NE(nullptr, m_Host);
+    m_Page =
+        CreateDialogParamW(m_Resources.get(), MAKEINTRESOURCEW(IDD_PRINT_SETTINGS_TAB), m_Host, PageProc, 0);
+    ASSERT_NE(nullptr, m_Page);
+    EnableWindow(m_Page, TRUE);
+    ShowWindow(m_Page, SW_SHOW);
+    UpdateWindow(m_Host);
+    PumpPending();
+  }
+  void TearDown() override {
+    if (m_Page != nullptr) DestroyWindow(m_Page);
+    PumpPending();
+  }
+
+  plqr::test::LoadedModule m_Resources{L"PLQRDVXSRES.DLL"};
+  HWND m_Host = nullptr;
+  HWND m_Page = nullptr;
+};
+
+// --- Hint icons ---------------------------------------------------------------
+
+std::wstring TooltipText(HWND tip, HWND hint) {
+  std::vector<wchar_t> text(2048, L'\0');
+  TTTOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = hint;
+  tool.uId = 1;
+  tool.lpszText = text.data();
+  SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  return text.data();
+}
+
+RECT RectIn(HWND window, HWND parent) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST_F(PageTest, HintIconBesideAControlShowsItsTextOnClick) {
+  HWND first = plqr::CreateHintIcon(m_Page);
+  HWND second = plqr::CreateHintIcon(m_Page);
+  ASSERT_NE(nullptr, first);
+  ASSERT_NE(nullptr, second);
+  EXPECT_EQ(IDC_HINT_ICON_FIRST, GetDlgCtrlID(first));
+  EXPECT_EQ(IDC_HINT_ICON_FIRST + 1, GetDlgCtrlID(second));
+  const LONG style = GetWindowLongW(first, GWL_STYLE);
+  EXPECT_EQ(LONG(WS_CHILD | SS_ICON | SS_NOTIFY), style & LONG(WS_CHILD | SS_TYPEMASK | SS_NOTIFY));
+  EXPECT_FALSE(IsWindowVisible(first)) << "hidden until a constraint shows it";
+  EXPECT_NE(0, SendMessageW(first, STM_GETICON, 0, 0)) << "the information icon";
+
+  // Beside the duplex frame, 35 pixels back: right edge - 35, top - 5.
+  HWND duplex = GetDlgItem(m_Page, IDC_GROUP_DUPLEX);
+  plqr::ShowHintIcon(first, duplex, IDS_HINT_DUPLEX_LOCKED, -35, 0);
+  EXPECT_TRUE(IsWindowVisible(first));
+  const RECT anchor = RectIn(duplex, m_Page);
+  const RECT placed = RectIn(first, m_Page);
+  EXPECT_EQ(anchor.right - 35, placed.left);
+  EXPECT_EQ(anchor.top - 5, placed.top);
+  EXPECT_EQ(35, placed.right - placed.left);
+  EXPECT_EQ(35, placed.bottom - placed.top);
+
+  // Left of a control at the page's left edge: never left of x = 0.
+  HWND copies = GetDlgItem(m_Page, IDC_COMBO_JOBTYPE);
+  plqr::ShowHintIcon(second, copies, IDS_HINT_NUP_LOCKED, 0, -35, plqr::HintSide::kLeft);
+  const RECT left = RectIn(second, m_Page);
+  EXPECT_EQ(std::max(0L, RectIn(copies, m_Page).left - 35), left.left);
+  EXPECT_EQ(RectIn(copies, m_Page).top - 40, left.top);
+  EXPECT_EQ(0, plqr::HintIconPosition(RECT{10, 50, 60, 70}, plqr::HintSide::kLeft, 0, 0).x);
+  EXPECT_EQ(45, plqr::HintIconPosition(RECT{10, 50, 60, 70}, plqr::HintSide::kLeft, 0, 0).y);
+
+  // The help pointer over it.
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  SendMessageW(first, WM_SETCURSOR, reinterpret_cast<WPARAM>(first), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(LoadCursorW(nullptr, IDC_HELP), GetCursor());
+
+  // A click shows the string. Wine's HTML Help shows no text pop-up, so the
+  // text appears in the tooltip beside the icon.
+  wchar_t expected[1024] = {};
+  ASSERT_GT(LoadStringW(m_Resources.get(), IDS_HINT_DUPLEX_LOCKED, expected, 1024), 0);
+  EXPECT_EQ(expected, plqr::HintIconText(first));
+  SendMessageW(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  HWND tip = plqr::HintIconTooltip(first);
+  if (tip == nullptr) GTEST_SKIP() << "the HTML Help control showed the text pop-up itself";
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 2000)) << "the text is not shown";
+  EXPECT_EQ(expected, TooltipText(tip, first));
+
+  plqr::HideHintIcon(first);
+  EXPECT_FALSE(IsWindowVisible(first));
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(tip); }, 2000)) << "the text stays after hiding";
+
+  // An icon without a string shows nothing.
+  SetWindowLongPtrW(second, GWLP_USERDATA, 0);
+  EXPECT_FALSE(plqr::ShowHintText(second));
+  EXPECT_EQ(nullptr, plqr::HintIconTooltip(second));
+  DestroyWindow(first);
+  EXPECT_FALSE(IsWindow(tip)) << "the tooltip goes with its icon";
+}
+
+// --- Owner-drawn list with unavailable items -------------------------------------
+
+COMBOBOXINFO ComboInfo(HWND combo) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof(info);
+  GetComboBoxInfo(combo, &info);
+  return info;
+}
+
+class UnavailableComboTest : public PageTest {
+ protected:
+  void SetUp() override {
+    PageTest::SetUp();
+    if (HasFatalFailure()) return;
+    m_Combo = GetDlgItem(m_Page, IDC_COMBO_NUP);
+    ASSERT_NE(nullptr, m_Combo);
+    for (const wchar_t* name :
+         {L"1 page", L"Booklet", L"2 pages", L"4 pages", L"6 pages", L"8 pages", L"9 pages", L"16 pages"}) {
+      SendMessageW(m_Combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    SendMessageW(m_Combo, CB_SETCURSEL, 0, 0);
+    plqr::SetComboItemUnavailable(m_Combo, 1, true);
+    ASSERT_TRUE(plqr::SubclassUnavailableCombo(m_Combo));
+    g_selChanges = 0;
+    g_drawItemCalls = 0;
+  }
+  int Selection() const { return static_cast<int>(SendMessageW(m_Combo, CB_GETCURSEL, 0, 0)); }
+  void Key(WPARAM key) { SendMessageW(m_Combo, WM_KEYDOWN, key, 1); }
+
+  HWND m_Combo = nullptr;
+};
+
+TEST_F(UnavailableComboTest, ItemDataBitZeroMarksUnavailableItems) {
+  EXPECT_TRUE(plqr::IsComboItemUnavailable(m_Combo, 1));
+  EXPECT_FALSE(plqr::IsComboItemUnavailable(m_Combo, 2));
+  SendMessageW(m_Combo, CB_SETITEMDATA, 3, 20010);
+  plqr::SetComboItemUnavailable(m_Combo, 3, true);
+  EXPECT_EQ(20011, SendMessageW(m_Combo, CB_GETITEMDATA, 3, 0)) << "the other bits are kept";
+  plqr::SetComboItemUnavailable(m_Combo, 3, false);
+  EXPECT_EQ(20010, SendMessageW(m_Combo, CB_GETITEMDATA, 3, 0));
+  plqr::SetComboItemUnavailable(m_Combo, 99, true);  // no such item: nothing happens
+  EXPECT_FALSE(plqr::IsComboItemUnavailable(m_Combo, 99));
+  EXPECT_EQ(2, plqr::NextAvailableComboItem(m_Combo, 1, 1, false));
+  EXPECT_EQ(0, plqr::NextAvailableComboItem(m_Combo, 1, -1, false));
+  plqr::SetComboItemUnavailable(m_Combo, 7, true);
+  EXPECT_EQ(-1, plqr::NextAvailableComboItem(m_Combo, 7, 1, false));
+  EXPECT_EQ(0, plqr::NextAvailableComboItem(m_Combo, 7, 1, true)) << "wraps to the first";
+}
+
+TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
+  SetFocus(m_Combo);
+  Key(VK_DOWN);
+  EXPECT_EQ(2, Selection()) << "down skips the unavailable booklet";
+  EXPECT_EQ(1, g_selChanges) << "the page hears of the change";
+  Key(VK_UP);
+  EXPECT_EQ(0, Selection());
+  Key(VK_NUMPAD2);
+  EXPECT_EQ(2, Selection());
+  Key(VK_NUMPAD8);
+  EXPECT_EQ(0, Selection());
+  EXPECT_EQ(4, g_selChanges);
+  Key(VK_UP);
+  EXPECT_EQ(0, Selection()) << "nothing above the first item";
+  EXPECT_EQ(4, g_selChanges);
+
+  // Nothing available below: the key does nothing.
+  plqr::SetComboItemUnavailable(m_Combo, 6, true);
+  plqr::SetComboItemUnavailable(m_Combo, 7, true);
+  SendMessageW(m_Combo, CB_SETCURSEL, 5, 0);
+  Key(VK_DOWN);
+  EXPECT_EQ(5, Selection());
+  EXPECT_EQ(4, g_selChanges);
+
+  // In the open list the keys move the list's highlight the same way.
+  SendMessageW(m_Combo, CB_SETCURSEL, 0, 0);
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
+  const COMBOBOXINFO info = ComboInfo(m_Combo);
+  ASSERT_NE(nullptr, info.hwndList);
+  Key(VK_DOWN);
+  EXPECT_EQ(2, SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0));
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(UnavailableComboTest, AListChoiceOfAnUnavailableItemIsRefused) {
+  SendMessageW(m_Combo, CB_SETCURSEL, 3, 0);
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
+  const COMBOBOXINFO info = ComboInfo(m_Combo);
+  ASSERT_NE(nullptr, info.hwndList);
+  ASSERT_TRUE(IsWindowVisible(info.hwndList));
+
+  // What a click on the booklet entry makes the list report to the combo box.
+  SendMessageW(info.hwndList, LB_SETCURSEL, 1, 0);
+  SendMessageW(m_Combo, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(info.hwndList), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(info.hwndList));
+  PumpPending();
+  EXPECT_EQ(3, Selection()) << "the previous selection stays";
+  EXPECT_EQ(0, g_selChanges) << "the page is not told of a refused choice";
+  EXPECT_FALSE(SendMessageW(m_Combo, CB_GETDROPPEDSTATE, 0, 0)) << "the list closes";
+
+  // An available entry is taken as usual.
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
+  SendMessageW(info.hwndList, LB_SETCURSEL, 4, 0);
+  SendMessageW(m_Combo, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(info.hwndList), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(info.hwndList));
+  PumpPending();
+  EXPECT_EQ(4, Selection());
+  EXPECT_EQ(1, g_selChanges);
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, FALSE, 0);
+
+  // A real click on the booklet entry in the open list.
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
+  RECT item = {};
+  SendMessageW(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, at);
+  SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+  PumpPending();
+  EXPECT_NE(1, Selection()) << "a click never chooses an unavailable entry";
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(UnavailableComboTest, HighlightInTheOpenListMovesOffUnavailableItems) {
+  plqr::SetComboItemUnavailable(m_Combo, 2, true);
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
+  const COMBOBOXINFO info = ComboInfo(m_Combo);
+  ASSERT_NE(nullptr, info.hwndList);
+  PumpPending();
+  g_drawItemCalls = 0;
+  // The mouse moving over an entry highlights it.
+  SendMessageW(info.hwndList, LB_SETCURSEL, 1, 0);
+  EXPECT_GT(g_drawItemCalls, 0) << "WM_DRAWITEM did not reach the page";
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0) == 3; }, 2000))
+      << "the highlight stays at " << SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0);
+
+  // Past the last available item it wraps to the first.
+  plqr::SetComboItemUnavailable(m_Combo, 7, true);
+  SendMessageW(info.hwndList, LB_SETCURSEL, 7, 0);
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0) == 0; }, 2000))
+      << "the highlight stays at " << SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0);
+  SendMessageW(m_Combo, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+// Counts the pixels of the selection field that have exactly `colour`.
+int CountPixels(HWND combo, COLORREF colour) {
+  const COMBOBOXINFO info = ComboInfo(combo);
+  HDC dc = GetDC(combo);
+  int count = 0;
+  for (LONG y = info.rcItem.top; y < info.rcItem.bottom; ++y) {
+    for (LONG x = info.rcItem.left; x < info.rcItem.right; ++x) {
+      if (GetPixel(dc, x, y) == colour) ++count;
+    }
+  }
+  ReleaseDC(combo, dc);
+  return count;
+}
+
+TEST_F(UnavailableComboTest, UnavailableItemsAreDrawnGrey) {
+  SetFocus(GetDlgItem(m_Page, IDC_CHECK_COLLATE));  // no highlight in the selection field
+  const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+  const COLORREF black = GetSysColor(COLOR_WINDOWTEXT);
+  ASSERT_NE(grey, black);
+
+  // The page may select an unavailable item itself (a constraint came later).
+  SendMessageW(m_Combo, CB_SETCURSEL, 1, 0);
+  RedrawWindow(m_Combo, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpPending();
+  EXPECT_GT(g_drawItemCalls, 0) << "WM_DRAWITEM did not reach the page";
+  EXPECT_GT(CountPixels(m_Combo, grey), 0) << "the unavailable item is not grey";
+  EXPECT_EQ(0, CountPixels(m_Combo, black)) << "the unavailable item has text-coloured pixels";
+
+  SendMessageW(m_Combo, CB_SETCURSEL, 2, 0);
+  RedrawWindow(m_Combo, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpPending();
+  EXPECT_GT(CountPixels(m_Combo, black), 0) << "an available item is drawn in the text colour";
+}
+
+}  // namespace

@@ -1,0 +1,403 @@
+// The core-driver stand-in with the real plug-in DLL: the calls it makes, the
+// option items it builds, the constraints its DrvUpdateUISetting enforces, the
+// sheet it shows and the actions it carries out on real controls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "ActionRunner.h"
+#include "Benchmark.h"
+#include "CoreDriverHost.h"
+#include "HeadlessDisplay.h"
+#include "HostSpooler.h"
+#include "PrinterSetup.h"
+#include "ResourceIds.h"
+#include "SettingsJson.h"
+#include "TestPrinter.h"
+#include "WineTestSupport.h"
+#include "actions/ActionScript.h"
+#include "core/OemCF.h"
+#include "core/PluginIdentity.h"
+#include "core/PrivateDevmode.h"
+#include "support/Spooler.h"
+
+namespace {
+
+using namespace plqr::host;
+
+class HostTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    UseUnmanagedWindows(true);
+    std::wstring failure;
+    s_printerReady = plqr::test::EnsureTestPrinter(&failure);
+    s_printerFailure = failure;
+    DescriptionResult read =
+        ReadPrinterDescriptionFile(std::filesystem::path(plqr::test::ExeFolder() + L"\\PLQRDVXS.gpd"));
+    s_descriptionError = read.error.ToString();
+    if (read.ok()) s_description = std::make_unique<PrinterDescription>(std::move(*read.description));
+  }
+  static void TearDownTestSuite() { s_description.reset(); }
+
+  void SetUp() override {
+    ASSERT_TRUE(s_printerReady) << std::string(s_printerFailure.begin(), s_printerFailure.end());
+    ASSERT_TRUE(s_description) << s_descriptionError;
+  }
+
+  static HostOptions Options(SheetKind sheet = SheetKind::Document) {
+    HostOptions options;
+    options.printerName = plqr::test::kTestPrinterName;
+    options.pluginPath = plqr::test::ExeFolder() + L"\\PLQRDVXSUI.DLL";
+    options.sheet = sheet;
+    return options;
+  }
+
+  // A started stand-in; the test fails when it does not start.
+  std::unique_ptr<CoreDriverHost> Started(SheetKind sheet = SheetKind::Document) {
+    auto host = std::make_unique<CoreDriverHost>(*s_description, Options(sheet));
+    std::wstring error;
+    EXPECT_TRUE(host->Start(error)) << std::string(error.begin(), error.end());
+    return host;
+  }
+
+  static size_t OptionIndex(const char* feature, const char* option) {
+    const auto f = s_description->FindFeature(feature);
+    const auto o = f ? s_description->FindOption(*f, option) : std::nullopt;
+    return o ? *o : 9999;
+  }
+
+  static inline bool s_printerReady = false;
+  static inline std::wstring s_printerFailure;
+  static inline std::string s_descriptionError;
+  static inline std::unique_ptr<PrinterDescription> s_description;
+};
+
+TEST_F(HostTest, DocumentSheetOpensAndClosesWithOkInTheCoreDriversOrder) {
+  auto host = Started();
+  ASSERT_NE(nullptr, host->Plugin());
+  EXPECT_EQ(plqr::kOemSignature, host->Info().signature);
+  EXPECT_EQ(0u, host->RequestedOemItems()) << "the plug-in adds no option items of its own";
+  EXPECT_EQ(plqr::kPrivateDevmodeSize, host->PrivateDevmodeSize());
+  EXPECT_EQ(plqr::kPrivateDevmodeSize, host->PublicDevmode()->dmDriverExtra);
+
+  // The plug-in hid every item of the core driver (tab set 5).
+  ASSERT_NE(nullptr, host->Items());
+  ASSERT_GT(host->Items()->Count(), 30u);
+  for (DWORD i = 0; i < host->Items()->Count(); ++i) {
+    EXPECT_EQ(static_cast<DWORD>(OPTIF_HIDE), host->Items()->Item(i).Flags)
+        << "item " << host->Items()->Key(i);
+  }
+
+  std::wstring error;
+  ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
+  ASSERT_NE(nullptr, host->SheetWindow());
+  EXPECT_TRUE(IsWindowVisible(host->SheetWindow()));
+  const std::vector<DWORD> expectedPages = {201, 202, 204, 203, 205};
+  EXPECT_EQ(expectedPages, host->Sheet().PageTemplateIds());
+  for (const std::wstring& title : host->Sheet().PageTitles()) EXPECT_FALSE(title.empty());
+  for (const ComPropSheetCall& call : host->ComPropSheetCalls()) {
+    EXPECT_EQ(static_cast<UINT>(CPSFUNC_ADD_PROPSHEETPAGEW), call.function);
+    EXPECT_NE(0, call.result);
+  }
+
+  // Every page is a real page of the sheet once shown.
+  for (size_t i = 0; i < expectedPages.size(); ++i) {
+    ASSERT_TRUE(host->Sheet().SelectPage(i)) << "page " << i;
+    EXPECT_NE(nullptr, host->Sheet().PageWindow(i));
+  }
+
+  ASSERT_TRUE(host->Close(true));
+  EXPECT_FALSE(host->SheetOpen());
+  ASSERT_FALSE(host->Sheet().SetResults().empty()) << "OK must be confirmed with CPSFUNC_SET_RESULT";
+  for (const LONG_PTR result : host->Sheet().SetResults()) EXPECT_EQ(CPSUI_OK, result);
+  EXPECT_EQ(CPSUI_OK, host->SheetResult());
+
+  const std::vector<SheetReasonCall>& reasons = host->ReasonCalls();
+  ASSERT_EQ(3u, reasons.size());
+  EXPECT_EQ(PROPSHEETUI_REASON_INIT, reasons[0].reason);
+  EXPECT_EQ(PROPSHEETUI_REASON_SET_RESULT, reasons[1].reason);
+  EXPECT_EQ(static_cast<ULONG_PTR>(CPSUI_OK), reasons[1].result);
+  EXPECT_EQ(PROPSHEETUI_REASON_DESTROY, reasons[2].reason);
+  for (const SheetReasonCall& call : reasons) EXPECT_EQ(S_OK, call.hr);
+
+  // The private record holds the plug-in's defaults, and the JSON says so.
+  plqr::PrivateDevmode record;
+  std::memcpy(&record, host->PrivateDevmode(), sizeof(record));
+  EXPECT_EQ(plqr::kPrivateDevmodeSize, record.header.dwSize);
+  EXPECT_EQ(plqr::kOemSignature, record.body.dwBodySignature);
+  EXPECT_EQ(100, record.body.wScale);
+  EXPECT_EQ(1, record.body.wPagesPerSheet);
+  EXPECT_EQ(6, record.body.wTonerDarkness);
+  EXPECT_EQ(600, record.body.wResolution);
+  EXPECT_EQ(-1, record.body.sPaperItemId);
+  EXPECT_EQ(-1, record.body.sPaperSizeIndex);
+  const std::string json = SettingsJson(*host);
+  for (const char* expected :
+       {"\"result\": \"ok\"", "\"dwBodySignature\": 1514952270", "\"wScale\": 100", "\"wPagesPerSheet\": 1",
+        "\"wTonerDarkness\": 6", "\"sContrast\": 1", "\"szLeftMargin\": \"0.16\"",
+        "\"szShiftBinding\": \"0.00\"", "\"fReserved1700\": 1", "\"sPaperItemId\": -1", "\"dmCopies\": 1",
+        "\"Tray 2\": false"}) {
+    EXPECT_NE(std::string::npos, json.find(expected)) << expected << " not in\n" << json;
+  }
+}
+
+TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
+  auto host = Started();
+  OptItemSet& items = *host->Items();
+
+  OPTITEM* paper = host->Item("PaperSize");
+  ASSERT_NE(nullptr, paper);
+  EXPECT_EQ(DMPUB_FORMNAME, paper->DMPubID);
+  EXPECT_STREQ("PaperSize", reinterpret_cast<USERDATA*>(paper->UserData)->pKeyWordName);
+  ASSERT_EQ(40, paper->pOptType->Count);
+  EXPECT_STREQ(L"A4", paper->pOptType->pOptParam[paper->Sel].pData);
+
+  OPTITEM* bin = host->Item("InputBin");
+  ASSERT_NE(nullptr, bin);
+  EXPECT_EQ(DMPUB_DEFSOURCE, bin->DMPubID);
+  EXPECT_EQ(609u, reinterpret_cast<ULONG_PTR>(bin->pOptType->pOptParam[0].pData)) << "named by resource ID";
+  EXPECT_STREQ(L"Tray 1", bin->pOptType->pOptParam[1].pData);
+  // Trays 2 and 3 are not installed: unavailable.
+  EXPECT_EQ(kUnavailableOptionFlags, bin->pOptType->pOptParam[2].Flags & kUnavailableOptionFlags);
+  EXPECT_EQ(0, bin->pOptType->pOptParam[1].Flags & kUnavailableOptionFlags);
+
+  OPTITEM* copies = host->Item("Collate");
+  ASSERT_NE(nullptr, copies);
+  EXPECT_EQ(DMPUB_COPIES_COLLATE, copies->DMPubID);
+  EXPECT_EQ(1, copies->Sel);
+  EXPECT_EQ(TVOT_UDARROW, copies->pOptType->Type);
+
+  // Pages per sheet and colour carry no keyword.
+  OPTITEM* nup = host->Item("Nup");
+  ASSERT_NE(nullptr, nup);
+  EXPECT_EQ(DMPUB_NUP, nup->DMPubID);
+  EXPECT_EQ(nullptr, reinterpret_cast<USERDATA*>(nup->UserData)->pKeyWordName);
+  ASSERT_NE(nullptr, host->Item("Color"));
+
+  OPTITEM* job = host->Item("JobType");
+  ASSERT_NE(nullptr, job);
+  EXPECT_EQ(DMPUB_NONE, job->DMPubID);
+  EXPECT_GE(job->pOptType->Count, 9);
+  EXPECT_EQ(nullptr, host->Item("PrintProperty_InstallableOptions")) << "a printer feature";
+  EXPECT_EQ(items.Count(), host->CommonUIParam().cDrvOptItems);
+}
+
+TEST_F(HostTest, DrvUpdateUISettingRefusesWhatTheConstraintsForbid) {
+  auto host = Started();
+  IPrintOemDriverUI* driver = host->DriverInterface();
+  ASSERT_NE(nullptr, driver);
+  const POEMUIOBJ ui = host->CommonUIParam().poemuiobj;
+  DEVMODEW* dm = host->PublicDevmode();
+
+  OPTITEM* media = host->Item("MediaType");
+  OPTITEM* duplex = host->Item("Duplex");
+  ASSERT_NE(nullptr, media);
+  ASSERT_NE(nullptr, duplex);
+  const size_t envelope = OptionIndex("MediaType", "ENVELOPE");
+  const size_t longEdge = OptionIndex("Duplex", "VERTICAL");
+  const size_t duplexFeature = *s_description->FindFeature("Duplex");
+
+  media->Sel = static_cast<LONG>(envelope);
+  EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, media, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(265u, dm->dmMediaType);
+  EXPECT_EQ(kUnavailableOptionFlags, duplex->pOptType->pOptParam[longEdge].Flags & kUnavailableOptionFlags)
+      << "long-edge duplex is unavailable with envelopes";
+
+  duplex->Sel = static_cast<LONG>(longEdge);
+  EXPECT_EQ(E_FAIL, driver->DrvUpdateUISetting(ui, duplex, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(0u, host->Settings().State().selected[duplexFeature]) << "the previous selection stays";
+  EXPECT_EQ(DMDUP_SIMPLEX, dm->dmDuplex);
+  ASSERT_FALSE(host->Settings().Updates().empty());
+  EXPECT_EQ("conflicts with MediaType.ENVELOPE", host->Settings().Updates().back().reason);
+
+  // Plain paper lifts the constraint; then duplex is taken, through the
+  // procedure table of the OEMUIOBJ as well.
+  media->Sel = static_cast<LONG>(OptionIndex("MediaType", "PLAIN"));
+  EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, media, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(0, duplex->pOptType->pOptParam[longEdge].Flags & kUnavailableOptionFlags);
+  EXPECT_TRUE(ui->pOemUIProcs->DrvUpdateUISetting(ui, duplex, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(DMDUP_VERTICAL, dm->dmDuplex);
+
+  OPTITEM* paper = host->Item("PaperSize");
+  paper->Sel = static_cast<LONG>(OptionIndex("PaperSize", "LETTER"));
+  EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, paper, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(DMPAPER_LETTER, dm->dmPaperSize);
+  EXPECT_STREQ(L"Letter", dm->dmFormName);
+  EXPECT_EQ(2159, dm->dmPaperWidth);
+  EXPECT_EQ(2794, dm->dmPaperLength);
+  paper->Sel = static_cast<LONG>(OptionIndex("PaperSize", "ENV_DL"));
+  EXPECT_EQ(E_FAIL, driver->DrvUpdateUISetting(ui, paper, 0, OEMCUIP_DOCPROP)) << "an envelope with duplex";
+  EXPECT_EQ(DMPAPER_LETTER, dm->dmPaperSize);
+
+  OPTITEM* copies = host->Item("Collate");
+  copies->Sel = 3;
+  copies->Flags |= OPTIF_ECB_CHECKED;
+  EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, copies, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(3, dm->dmCopies);
+  EXPECT_EQ(DMCOLLATE_TRUE, dm->dmCollate);
+  copies->Sel = 0;
+  EXPECT_EQ(E_FAIL, driver->DrvUpdateUISetting(ui, copies, 0, OEMCUIP_DOCPROP));
+  EXPECT_EQ(3, dm->dmCopies);
+
+  // Out of range and foreign items.
+  media->Sel = 23;
+  EXPECT_EQ(E_FAIL, driver->DrvUpdateUISetting(ui, media, 0, OEMCUIP_DOCPROP));
+  OPTITEM stranger = *media;
+  EXPECT_EQ(E_INVALIDARG, driver->DrvUpdateUISetting(ui, &stranger, 0, OEMCUIP_DOCPROP));
+}
+
+TEST_F(HostTest, PrinterSheetAddsTwoPagesAndItemsForTheInstallableUnits) {
+  auto host = Started(SheetKind::Printer);
+  ASSERT_NE(nullptr, host->Item("PrintProperty_InstallableOptions"));
+  EXPECT_EQ(nullptr, host->Item("PaperSize")) << "a document feature";
+  OPTITEM* tray2 = host->Item("Tray 2");
+  ASSERT_NE(nullptr, tray2);
+  EXPECT_EQ(0, tray2->Sel);
+
+  // Installing the second tray makes it available to the document items.
+  tray2->Sel = 1;
+  EXPECT_EQ(S_OK, host->DriverInterface()->DrvUpdateUISetting(host->CommonUIParam().poemuiobj, tray2, 0,
+                                                              OEMCUIP_PRNPROP));
+  EXPECT_TRUE(host->Settings().State().installed[*s_description->FindInstallable(u"Tray 2")]);
+
+  std::wstring error;
+  ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
+  EXPECT_EQ(2u, host->Sheet().PageTemplateIds().size());
+  EXPECT_TRUE(host->Close(false));
+  EXPECT_EQ(CPSUI_CANCEL, host->SheetResult());
+  ASSERT_EQ(3u, host->ReasonCalls().size());
+  EXPECT_EQ(static_cast<ULONG_PTR>(CPSUI_CANCEL), host->ReasonCalls()[1].result);
+}
+
+TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
+  auto host = Started();
+  std::wstring error;
+  ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
+  plqr::test::TempFolder folder(L"host_actions");
+
+  ActionScriptResult good = ParseActionScript(
+      "# copies and collation on the first page\n"
+      "type 2022 \"3\"\n"
+      "click 2024\n"
+      "page \"Quality\"\n"
+      "screenshot quality\n"
+      "page 1\n",
+      "good.txt");
+  ASSERT_TRUE(good.ok()) << good.error.ToString();
+  {
+    ActionRunner runner(*host, *good.script, "good.txt", folder.path());
+    std::string failure;
+    EXPECT_TRUE(runner.Run(failure)) << failure;
+    ASSERT_EQ(1u, runner.WrittenFiles().size());
+    EXPECT_TRUE(plqr::test::FileExists(runner.WrittenFiles()[0]));
+  }
+  HWND page = host->Sheet().CurrentPageWindow();
+  EXPECT_EQ(0, host->Sheet().CurrentPageIndex());
+  EXPECT_EQ(L"3", plqr::test::WindowText(GetDlgItem(page, IDC_EDIT_COPIES)));
+  EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, IDC_CHECK_COLLATE));
+
+  ActionScriptResult bad = ParseActionScript("page 2\nclick 59999\nok\n", "actions.txt");
+  ASSERT_TRUE(bad.ok());
+  {
+    ActionRunner runner(*host, *bad.script, "actions.txt", L"");
+    std::string failure;
+    EXPECT_FALSE(runner.Run(failure));
+    EXPECT_EQ(0u, failure.find("actions.txt:2: click: no control 59999 on the page \"")) << failure;
+  }
+  EXPECT_TRUE(host->SheetOpen()) << "the run stopped before ok";
+
+  ActionScriptResult missing = ParseActionScript("page 1\nchoose 2033 \"no such layout\"\n", "a.txt");
+  ASSERT_TRUE(missing.ok());
+  {
+    ActionRunner runner(*host, *missing.script, "a.txt", L"");
+    std::string failure;
+    EXPECT_FALSE(runner.Run(failure));
+    EXPECT_EQ("a.txt:2: choose: \"no such layout\" is not in the list of control 2033", failure);
+  }
+
+  ActionScriptResult closing = ParseActionScript("ok\nclick 2024\n", "c.txt");
+  ASSERT_TRUE(closing.ok());
+  {
+    ActionRunner runner(*host, *closing.script, "c.txt", L"");
+    std::string failure;
+    EXPECT_FALSE(runner.Run(failure));
+    EXPECT_EQ("c.txt:2: click: the sheet is closed", failure);
+  }
+  EXPECT_FALSE(host->SheetOpen());
+  host->Finish();
+  EXPECT_EQ(CPSUI_OK, host->SheetResult());
+}
+
+TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) {
+  HANDLE printer = nullptr;
+  ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &printer, nullptr));
+  HostSpooler spooler(*s_description, plqr::test::kTestPrinterName);
+
+  BYTE buffer[512] = {};
+  DWORD needed = 0;
+  ASSERT_TRUE(spooler.GetForm(printer, const_cast<LPWSTR>(L"8.65x13"), 1, buffer, sizeof(buffer), &needed));
+  const auto* form = reinterpret_cast<const FORM_INFO_1W*>(buffer);
+  EXPECT_EQ(static_cast<DWORD>(FORM_PRINTER), form->Flags);
+  EXPECT_EQ(219710, form->Size.cx);
+  EXPECT_EQ(330200, form->Size.cy);
+  EXPECT_STREQ(L"8.65x13", form->pName);
+  EXPECT_FALSE(spooler.GetForm(printer, const_cast<LPWSTR>(L"8.65x13"), 1, buffer, 8, &needed));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+  ASSERT_TRUE(spooler.GetForm(printer, const_cast<LPWSTR>(L"A4"), 1, buffer, sizeof(buffer), &needed));
+  EXPECT_EQ(static_cast<DWORD>(FORM_BUILTIN), form->Flags) << "the spooler's own form passes through";
+  EXPECT_FALSE(
+      spooler.GetForm(printer, const_cast<LPWSTR>(L"No Such Paper"), 1, buffer, sizeof(buffer), &needed));
+  ClosePrinter(printer);
+
+  EXPECT_EQ(40u,
+            spooler.DeviceCapabilities(plqr::test::kTestPrinterName, L"FILE:", DC_PAPERS, nullptr, nullptr));
+  wchar_t bins[24 * 8] = {};
+  ASSERT_EQ(7u,
+            spooler.DeviceCapabilities(plqr::test::kTestPrinterName, L"FILE:", DC_BINNAMES, bins, nullptr));
+  EXPECT_STREQ(L"Automatically Select", bins);
+  EXPECT_STREQ(L"Manual Feed", bins + 24 * 6);
+
+  plqr::test::LoadedModule dll(L"PLQRDVXSUI.DLL");
+  ASSERT_TRUE(dll);
+  SpoolerRedirect redirect(spooler, dll.get());
+  EXPECT_EQ(2, redirect.RedirectedImports()) << "GetFormW and DeviceCapabilitiesW of the DLL";
+}
+
+TEST_F(HostTest, LinkedPluginLibraryOpensTheSameSheetAndSeesTheStandInsSpooler) {
+  HostOptions options = Options();
+  options.linkedGetClassObject = &OemGetClassObject;
+  HANDLE printer = nullptr;
+  ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &printer, nullptr));
+  BYTE buffer[512] = {};
+  DWORD needed = 0;
+  auto formKnown = [&] {
+    return plqr::Spooler().GetForm(printer, const_cast<LPWSTR>(L"8.65x13"), 1, buffer, sizeof(buffer),
+                                   &needed) != FALSE;
+  };
+  {
+    CoreDriverHost host(*s_description, options);
+    std::wstring error;
+    ASSERT_TRUE(host.Start(error)) << std::string(error.begin(), error.end());
+    EXPECT_TRUE(formKnown()) << "the linked plug-in reaches the stand-in's spooler";
+    ASSERT_TRUE(host.OpenSheet(error)) << std::string(error.begin(), error.end());
+    EXPECT_EQ(5u, host.Sheet().PageTemplateIds().size());
+    EXPECT_TRUE(host.Close(true));
+  }
+  EXPECT_FALSE(formKnown()) << "winspool is back once the stand-in is gone";
+  ClosePrinter(printer);
+}
+
+TEST_F(HostTest, BenchmarkReportsFiguresForOneRound) {
+  std::wstring report;
+  std::wstring error;
+  ASSERT_TRUE(RunBenchmark(*s_description, Options(), 1, report, error))
+      << std::string(error.begin(), error.end());
+  EXPECT_NE(std::wstring::npos, report.find(L"cold open")) << std::string(report.begin(), report.end());
+  EXPECT_NE(std::wstring::npos, report.find(L"ratio"));
+}
+
+}  // namespace
