@@ -4,15 +4,28 @@
 #include "support/AppModuleRecorder.h"
 #include "support/HelpFiles.h"
 #include "support/Logging.h"
+#include "support/PageRegistry.h"
 #include "support/ResourceLibrary.h"
 
 namespace {
 CUiInterface* g_pUiInterface = nullptr;
 }
 
-CUiInterface::CUiInterface() { g_pUiInterface = this; }
+CUiInterface::CUiInterface() {
+  for (const PageRegistration& page : RegisteredPages()) {
+    PageSlot& slot = m_Pages[page.dialogId];
+    slot.handler = page.handler;
+    slot.destroyInstance = page.destroyInstance;
+  }
+  g_pUiInterface = this;
+}
 
 CUiInterface::~CUiInterface() {
+  for (auto& entry : m_Pages) {
+    PageSlot& slot = entry.second;
+    if (slot.instance != nullptr && slot.destroyInstance != nullptr) slot.destroyInstance(slot.instance);
+    slot.instance = nullptr;
+  }
   if (m_hResourceLibrary != nullptr) FreeLibrary(m_hResourceLibrary);
   if (g_pUiInterface == this) g_pUiInterface = nullptr;
 }
@@ -46,7 +59,11 @@ PageLookup CUiInterface::LookupPage(DWORD dialogId) {
   return PageLookup{it->second.handler, &it->second.instance};
 }
 
-void CUiInterface::SetPageHandler(DWORD dialogId, PageHandler handler) { m_Pages[dialogId].handler = handler; }
+PageHandler CUiInterface::SetPageHandler(DWORD dialogId, PageHandler handler) {
+  PageHandler previous = m_Pages[dialogId].handler;
+  m_Pages[dialogId].handler = handler;
+  return previous;
+}
 
 void CUiInterface::ReleasePageList() {}
 

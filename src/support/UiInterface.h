@@ -36,14 +36,15 @@ class CUiInterface : public CZUiVendorProtocol {
 
   CCommonTabs& CommonTabs() { return m_CommonTabs; }
 
-  // Puts a handler in the page registry for a dialog ID. The pages register
-  // their own handlers here; a handler registered later replaces the earlier.
-  void SetPageHandler(DWORD dialogId, PageHandler handler);
+  // Replaces the handler of a dialog ID (a diagnostic or test page); returns
+  // the one it replaced so that it can be put back.
+  PageHandler SetPageHandler(DWORD dialogId, PageHandler handler);
 
  private:
   struct PageSlot {
     PageHandler handler = nullptr;
     void* instance = nullptr;  // the page-class instance, created by its handler
+    void (*destroyInstance)(void*) = nullptr;
   };
 
   CCommonTabs m_CommonTabs;

@@ -340,7 +340,9 @@ LRESULT CALLBACK CountingSheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   ASSERT_NE(nullptr, CUiInterface::Instance());
-  for (DWORD id : {201u, 202u, 203u, 204u, 205u}) CUiInterface::Instance()->SetPageHandler(id, RecordingHandler);
+  PageHandler previous[5] = {};
+  const DWORD pageIds[5] = {201, 202, 203, 204, 205};
+  for (int i = 0; i < 5; ++i) previous[i] = CUiInterface::Instance()->SetPageHandler(pageIds[i], RecordingHandler);
   g_handlerCalls = 0;
   g_requestApplyOnInit = true;
   g_requestApplyOnCommand = false;
@@ -395,11 +397,11 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   EXPECT_EQ(PSNRET_NOERROR, GetWindowLongPtrW(page, DWLP_MSGRESULT));
 
   Destroy(recorder);
-  for (DWORD id : {201u, 202u, 203u, 204u, 205u}) CUiInterface::Instance()->SetPageHandler(id, nullptr);
+  for (int i = 0; i < 5; ++i) CUiInterface::Instance()->SetPageHandler(pageIds[i], previous[i]);
 }
 
 TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
-  CUiInterface::Instance()->SetPageHandler(201, RecordingHandler);
+  const PageHandler previous = CUiInterface::Instance()->SetPageHandler(201, RecordingHandler);
   m_sheetParam.dwFlags = DM_NOPERMISSION;
   SheetRecorder recorder;
   InitDocumentSheet(recorder);
@@ -414,7 +416,7 @@ TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
   }
   EXPECT_GT(children, 0);
   Destroy(recorder);
-  CUiInterface::Instance()->SetPageHandler(201, nullptr);
+  CUiInterface::Instance()->SetPageHandler(201, previous);
 }
 
 }  // namespace
