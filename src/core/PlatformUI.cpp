@@ -100,7 +100,11 @@ HRESULT CZPlatformUI::PropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam,
       break;
     }
     case PROPSHEETUI_REASON_DESTROY:
-      DestroySheet();
+      // The containers were built by CommonUIProp for this sheet (INIT keeps
+      // them: the pages read them); the paper index map outlives the sheet.
+      ReleasePages();
+      m_OptionNameDictionary.clear();
+      m_SelectionDictionary.clear();
       pPSUIInfo->Result = 1;
       break;
     default:
@@ -129,7 +133,7 @@ LONG_PTR CZPlatformUI::InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI*
   const BYTE canChange = (sheetParam != nullptr && (sheetParam->dwFlags & DM_NOPERMISSION) != 0) ? 0 : 1;
   const HANDLE actCtx = plqr::CommonControlsContext();
 
-  DestroySheet();
+  ReleasePages();
   m_PageArray.assign(list.size(), PROPSHEETPAGEW_V4{});
   LONG_PTR result = 0;
   for (size_t i = 0; i < list.size(); ++i) {
@@ -172,9 +176,7 @@ LONG_PTR CZPlatformUI::InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI*
   return result;
 }
 
-void CZPlatformUI::DestroySheet() {
-  m_OptionNameDictionary.clear();
-  m_SelectionDictionary.clear();
+void CZPlatformUI::ReleasePages() {
   for (auto& page : m_Pages) {
     page->m_UnavailableOptions.clear();
     page->Detach();

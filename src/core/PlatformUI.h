@@ -45,7 +45,7 @@ class CZPlatformUI {
  private:
   void HideCoreItems(DWORD dwMode, POEMCUIPPARAM pOEMUIParam);
   LONG_PTR InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI* pDriverUI, DWORD kind);
-  void DestroySheet();
+  void ReleasePages();
 
   std::unique_ptr<CZUiBaseBO> m_pUiBaseBO;
   std::vector<std::unique_ptr<CZPropPage>> m_Pages;

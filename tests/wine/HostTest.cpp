@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ActionRunner.h"
 #include "Benchmark.h"
@@ -28,6 +31,39 @@
 namespace {
 
 using namespace plqr::host;
+
+// The leaves of the settings JSON as "object.key" -> value text, read from
+// the writer's one-key-per-line layout.
+std::map<std::string, std::string> JsonLeaves(const std::string& json) {
+  std::map<std::string, std::string> leaves;
+  std::vector<std::string> path;
+  size_t start = 0;
+  while (start < json.size()) {
+    size_t end = json.find('\n', start);
+    if (end == std::string::npos) end = json.size();
+    std::string line = json.substr(start, end - start);
+    start = end + 1;
+    line.erase(0, line.find_first_not_of(' '));
+    if (!line.empty() && line.back() == ',') line.pop_back();
+    if (line.empty()) continue;
+    if (line[0] == '}') {
+      if (!path.empty()) path.pop_back();
+      continue;
+    }
+    const size_t colon = line.find("\": ");
+    if (line[0] != '"' || colon == std::string::npos) continue;
+    const std::string key = line.substr(1, colon - 1);
+    const std::string value = line.substr(colon + 3);
+    if (value == "{") {
+      path.push_back(key);
+      continue;
+    }
+    std::string qualified;
+    for (const std::string& part : path) qualified += part + ".";
+    leaves[qualified + key] = value;
+  }
+  return leaves;
+}
 
 class HostTest : public ::testing::Test {
  protected:
@@ -133,13 +169,15 @@ TEST_F(HostTest, DocumentSheetOpensAndClosesWithOkInTheCoreDriversOrder) {
   EXPECT_EQ(1, record.body.wPagesPerSheet);
   EXPECT_EQ(6, record.body.wTonerDarkness);
   EXPECT_EQ(600, record.body.wResolution);
-  EXPECT_EQ(-1, record.body.sPaperItemId);
-  EXPECT_EQ(-1, record.body.sPaperSizeIndex);
+  // The pages took the paper over when they were first shown: A4 (item
+  // 20002) is the description's default, at option index 2.
+  EXPECT_EQ(20002, record.body.sPaperItemId);
+  EXPECT_EQ(2, record.body.sPaperSizeIndex);
   const std::string json = SettingsJson(*host);
   for (const char* expected :
        {"\"result\": \"ok\"", "\"dwBodySignature\": 1514952270", "\"wScale\": 100", "\"wPagesPerSheet\": 1",
         "\"wTonerDarkness\": 6", "\"sContrast\": 1", "\"szLeftMargin\": \"0.16\"",
-        "\"szShiftBinding\": \"0.00\"", "\"fReserved1700\": 1", "\"sPaperItemId\": -1", "\"dmCopies\": 1",
+        "\"szShiftBinding\": \"0.00\"", "\"fReserved1700\": 1", "\"sPaperItemId\": 20002", "\"dmCopies\": 1",
         "\"Tray 2\": false"}) {
     EXPECT_NE(std::string::npos, json.find(expected)) << expected << " not in\n" << json;
   }
@@ -298,7 +336,9 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
   HWND page = host->Sheet().CurrentPageWindow();
   EXPECT_EQ(0, host->Sheet().CurrentPageIndex());
   EXPECT_EQ(L"3", plqr::test::WindowText(GetDlgItem(page, IDC_EDIT_COPIES)));
-  EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, IDC_CHECK_COLLATE));
+  // Collation is on by default; the click turned it off.
+  EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(page, IDC_CHECK_COLLATE));
+  EXPECT_EQ(DMCOLLATE_FALSE, host->PublicDevmode()->dmCollate);
 
   ActionScriptResult bad = ParseActionScript("page 2\nclick 59999\nok\n", "actions.txt");
   ASSERT_TRUE(bad.ok());
@@ -330,6 +370,44 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
   EXPECT_FALSE(host->SheetOpen());
   host->Finish();
   EXPECT_EQ(CPSUI_OK, host->SheetResult());
+}
+
+TEST_F(HostTest, ActionsOnThePrintSettingsPageChangeExactlyTheirFieldsInTheSettingsJson) {
+  auto host = Started();
+  std::wstring error;
+  ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
+  const std::map<std::string, std::string> before = JsonLeaves(SettingsJson(*host));
+  ASSERT_GT(before.size(), 100u);
+
+  ActionScriptResult script = ParseActionScript("page 1\ntype 2022 \"3\"\nclick 2027\n", "copies.txt");
+  ASSERT_TRUE(script.ok()) << script.error.ToString();
+  {
+    ActionRunner runner(*host, *script.script, "copies.txt", L"");
+    std::string failure;
+    ASSERT_TRUE(runner.Run(failure)) << failure;
+  }
+  const std::map<std::string, std::string> after = JsonLeaves(SettingsJson(*host));
+  std::map<std::string, std::pair<std::string, std::string>> changed;
+  for (const auto& [key, value] : after) {
+    const auto old = before.find(key);
+    if (old == before.end() || old->second != value) {
+      changed[key] = {old == before.end() ? "" : old->second, value};
+    }
+  }
+  const std::map<std::string, std::pair<std::string, std::string>> expected = {
+      {"public.dmCopies", {"1", "3"}},
+      {"public.dmOrientation", {"1", "2"}},
+      {"selections.Orientation.index", {"0", "1"}},
+      {"selections.Orientation.option", {"\"PORTRAIT\"", "\"LANDSCAPE_CC90\""}},
+      {"selections.Orientation.name", {"\"Portrait\"", "\"Landscape\""}},
+  };
+  for (const auto& [key, values] : changed) {
+    const auto wanted = expected.find(key);
+    EXPECT_TRUE(wanted != expected.end() && wanted->second == values)
+        << key << " changed from " << values.first << " to " << values.second;
+  }
+  for (const auto& [key, values] : expected) EXPECT_EQ(1u, changed.count(key)) << key << " did not change";
+  EXPECT_TRUE(host->Close(true));
 }
 
 TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) {

@@ -1,0 +1,338 @@
+#!/usr/bin/env python3
+"""Draws the pictograms of the print settings and paper pages as SVG files.
+
+Every picture is drawn on a pixel grid the size of the bitmap it becomes
+(sized to fit its static control at 96 DPI), with crisp 1-pixel outlines and
+one small palette, so that the whole family reads as one set. Digits and
+letters come from a tiny built-in pixel font, which keeps the output the same
+whatever fonts the build machine has.
+
+Usage: make_svgs.py OUTPUT_DIR   (writes <name>.svg for every picture)
+"""
+import os
+import sys
+
+BACKGROUND = "#ffffff"
+OUTLINE = "#3c3c3c"
+PAPER = "#ffffff"
+CONTENT = "#d4e2f4"   # printed area of a page
+TEXT_LINE = "#a9c1e0"  # lines of text on a page
+INK = "#1f4e8c"       # page numbers and letters
+ACCENT = "#2f7ad1"    # binding edges, staples, arrows, margins
+COVER = "#f0b040"     # coloured cover and separator sheets
+
+GLYPHS = {
+    "1": [".#.", "##.", ".#.", ".#.", "###"],
+    "2": ["##.", "..#", ".#.", "#..", "###"],
+    "3": ["##.", "..#", ".#.", "..#", "##."],
+    "4": ["#.#", "#.#", "###", "..#", "..#"],
+    "5": ["###", "#..", "##.", "..#", "##."],
+    "6": [".##", "#..", "###", "#.#", "###"],
+    "7": ["###", "..#", ".#.", ".#.", ".#."],
+    "8": ["###", "#.#", "###", "#.#", "###"],
+    "9": ["###", "#.#", "###", "..#", "##."],
+    "A": ["..#..", ".#.#.", "#...#", "#...#", "#####", "#...#", "#...#"],
+}
+
+
+class Picture:
+    def __init__(self, width, height):
+        self.width = width
+        self.height = height
+        self.items = []
+
+    def rect(self, x, y, w, h, fill):
+        if w > 0 and h > 0:
+            self.items.append(f'<rect x="{x}" y="{y}" width="{w}" height="{h}" fill="{fill}"/>')
+
+    def frame(self, x, y, w, h, fill=None, stroke=OUTLINE):
+        """A box whose 1-pixel outline covers pixels x..x+w-1 and y..y+h-1."""
+        if fill:
+            self.rect(x, y, w, h, fill)
+        self.items.append(f'<rect x="{x + 0.5}" y="{y + 0.5}" width="{w - 1}" height="{h - 1}" '
+                          f'fill="none" stroke="{stroke}" stroke-width="1"/>')
+
+    def polygon(self, points, fill, smooth=False):
+        pts = " ".join(f"{px},{py}" for px, py in points)
+        rendering = ' shape-rendering="geometricPrecision"' if smooth else ""
+        self.items.append(f'<polygon points="{pts}" fill="{fill}"{rendering}/>')
+
+    def glyph(self, char, x, y, scale=1, color=INK, rotate180=False):
+        rows = GLYPHS[char]
+        if rotate180:
+            rows = [row[::-1] for row in reversed(rows)]
+        for r, row in enumerate(rows):
+            for c, bit in enumerate(row):
+                if bit == "#":
+                    self.rect(x + c * scale, y + r * scale, scale, scale, color)
+
+    def glyph_centred(self, char, x, y, w, h, scale=1, color=INK, rotate180=False):
+        gw, gh = len(GLYPHS[char][0]) * scale, len(GLYPHS[char]) * scale
+        self.glyph(char, x + (w - gw) // 2, y + (h - gh) // 2, scale, color, rotate180)
+
+    def arrow(self, x0, x1, y, color=ACCENT):
+        """A horizontal arrow from x0 to x1 (head at x1), 1 pixel thick."""
+        left, right = min(x0, x1), max(x0, x1)
+        self.rect(left, y, right - left + 1, 1, color)
+        step = 1 if x1 > x0 else -1
+        for i in range(1, 4):
+            self.rect(x1 - step * i, y - i, 1, 2 * i + 1, color)
+
+    def svg(self):
+        body = "\n  ".join(self.items)
+        return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.width}" height="{self.height}" '
+                f'viewBox="0 0 {self.width} {self.height}" shape-rendering="crispEdges">\n'
+                f'  <rect width="{self.width}" height="{self.height}" fill="{BACKGROUND}"/>\n'
+                f'  {body}\n</svg>\n')
+
+
+def page(p, x, y, w, h, fold=True, rotate180=False, lines=True, fill=PAPER):
+    """A sheet with a folded corner (top right, or bottom left when turned)
+    and lines of text inside a 3-pixel margin."""
+    p.frame(x, y, w, h, fill)
+    if lines:
+        for ly in range(y + 3, y + h - 3, 2):
+            p.rect(x + 3, ly, w - 6, 1, TEXT_LINE)
+    if fold:
+        f = 4
+        if rotate180:
+            cx, cy = x, y + h - f
+            p.rect(cx, cy, f, f, BACKGROUND)
+            p.polygon([(cx, cy), (cx + f, cy + f), (cx + f, cy)], PAPER)
+            p.items.append(f'<polyline points="{cx},{cy + 0.5} {cx + f - 0.5},{cy + 0.5} {cx + f - 0.5},{cy + f}" '
+                           f'fill="none" stroke="{OUTLINE}"/>')
+            p.items.append(f'<line x1="{cx}" y1="{cy}" x2="{cx + f}" y2="{cy + f}" stroke="{OUTLINE}"/>')
+        else:
+            cx, cy = x + w - f, y
+            p.rect(cx, cy, f, f, BACKGROUND)
+            p.polygon([(cx, cy), (cx + f, cy + f), (cx, cy + f)], PAPER)
+            p.items.append(f'<polyline points="{cx + 0.5},{cy} {cx + 0.5},{cy + f - 0.5} {cx + f},{cy + f - 0.5}" '
+                           f'fill="none" stroke="{OUTLINE}"/>')
+            p.items.append(f'<line x1="{cx}" y1="{cy}" x2="{cx + f}" y2="{cy + f}" stroke="{OUTLINE}"/>')
+
+
+# --- Orientation (34 x 26) ---------------------------------------------------
+def orientation(landscape, rotate180):
+    p = Picture(34, 26)
+    if landscape:
+        x, y, w, h = 2, 2, 30, 22
+    else:
+        x, y, w, h = 7, 1, 19, 24
+    page(p, x, y, w, h, fold=True, rotate180=rotate180, lines=False)
+    p.glyph_centred("A", x, y, w, h, scale=2, rotate180=rotate180)
+    return p
+
+
+# --- Collation (32 x 42) -----------------------------------------------------
+SHEET_W, SHEET_H, FAN_X, FAN_Y = 12, 11, 6, 1
+
+
+def stack(p, x, y, numbers):
+    """A fanned stack: numbers[0] is the front sheet, later ones lie behind,
+    each showing its number in the strip that stays visible."""
+    n = len(numbers)
+    for i in reversed(range(n)):
+        sx, sy = x + i * FAN_X, y + (n - 1 - i) * FAN_Y
+        p.frame(sx, sy, SHEET_W, SHEET_H, PAPER)
+        if i == 0:
+            p.glyph_centred(numbers[i], sx, sy, SHEET_W, SHEET_H)
+        else:
+            p.glyph(numbers[i], sx + SHEET_W - 5, sy + (SHEET_H - 5) // 2)
+
+
+def collation(stacks):
+    p = Picture(32, 42)
+    heights = [SHEET_H + (len(s) - 1) * FAN_Y for s in stacks]
+    gap = 2 if len(stacks) > 2 else 4
+    total = sum(heights) + gap * (len(stacks) - 1)
+    y = (p.height - total) // 2
+    for s, h in zip(stacks, heights):
+        width = SHEET_W + (len(s) - 1) * FAN_X
+        stack(p, (32 - width) // 2, y, s)
+        y += h + gap
+    return p
+
+
+# --- Two-sided printing (24 x 26) --------------------------------------------
+def duplex(landscape, edge):
+    """edge: None (one-sided), "long" or "short": the edge the sheet turns on,
+    drawn as a bound edge with rings, with the back side behind."""
+    p = Picture(24, 26)
+    if landscape:
+        w, h = 20, 15
+    else:
+        w, h = 15, 21
+    x, y = (24 - w - 2) // 2, (p.height - h + 2) // 2
+    if edge:
+        page(p, x + 2, y - 2, w, h, fold=False, lines=False)
+    else:
+        x, y = (24 - w) // 2, (p.height - h) // 2
+    page(p, x, y, w, h, fold=False)
+    if not edge:
+        return p
+    bind_left = (edge == "long") != landscape
+    if bind_left:
+        p.rect(x, y, 2, h, ACCENT)
+        for ry in range(y + 2, y + h - 1, 3):
+            p.rect(x - 1, ry, 4, 1, ACCENT)
+    else:
+        p.rect(x, y, w, 2, ACCENT)
+        for rx in range(x + 2, x + w - 1, 3):
+            p.rect(rx, y - 1, 1, 4, ACCENT)
+    return p
+
+
+# --- Pages per sheet (44 x 32) -----------------------------------------------
+NUP_GRID = {  # pages per sheet -> (columns, rows) on a portrait sheet
+    1: (1, 1), 2: (1, 2), 4: (2, 2), 6: (2, 3), 8: (2, 4), 9: (3, 3), 16: (4, 4)}
+
+
+def split(start, length, count, gap):
+    edges = [start + round(i * (length + gap) / count) for i in range(count + 1)]
+    return [(edges[i], edges[i + 1] - edges[i] - gap) for i in range(count)]
+
+
+def nup(landscape, count, borders):
+    p = Picture(44, 32)
+    if landscape:
+        x, y, w, h = 1, 2, 42, 28
+    else:
+        x, y, w, h = 11, 1, 22, 30
+    p.frame(x, y, w, h, PAPER)
+    cols, rows = NUP_GRID[count]
+    if landscape:
+        cols, rows = rows, cols
+    gap = 1 if count > 4 else 2
+    number = 1
+    for cy, ch in split(y + 2, h - 4, rows, gap):
+        for cx, cw in split(x + 2, w - 4, cols, gap):
+            if borders:
+                p.frame(cx, cy, cw, ch, CONTENT)
+            else:
+                p.rect(cx, cy, cw, ch, CONTENT)
+            digit = str(number)
+            if count < 10:
+                for scale in (2, 1):
+                    if cw >= 3 * scale + 4 and ch >= 5 * scale + 3:
+                        p.glyph_centred(digit, cx, cy, cw, ch, scale)
+                        break
+            number += 1
+    return p
+
+
+def booklet(landscape, reverse):
+    """An open booklet: two pages on either side of the fold, numbered in
+    reading order, with the direction in which the pages turn."""
+    p = Picture(44, 32)
+    if landscape:
+        pw, ph, y = 20, 15, 5
+    else:
+        pw, ph, y = 16, 23, 1
+    x = (44 - 2 * pw) // 2
+    first, second = ("2", "1") if reverse else ("1", "2")
+    p.frame(x, y, pw, ph, PAPER)
+    p.frame(x + pw, y, pw, ph, PAPER)
+    p.rect(x + pw - 1, y, 2, ph, OUTLINE)
+    p.glyph_centred(first, x, y, pw, ph, 2)
+    p.glyph_centred(second, x + pw, y, pw, ph, 2)
+    ay = y + ph + 4
+    if reverse:
+        p.arrow(x + 2 * pw - 6, x + 5, ay)
+    else:
+        p.arrow(x + 5, x + 2 * pw - 6, ay)
+    return p
+
+
+# --- Paper page ----------------------------------------------------------------
+def paper_tray():
+    """A tray (58 x 26) holding a stack of sheets, the top one feeding out."""
+    p = Picture(58, 26)
+    p.frame(8, 10, 36, 12, PAPER)
+    for ly in range(12, 21, 2):
+        p.rect(9, ly, 34, 1, TEXT_LINE)
+    p.frame(16, 7, 34, 4, PAPER)
+    p.frame(4, 21, 44, 4, CONTENT)
+    p.rect(4, 10, 1, 12, OUTLINE)
+    p.rect(47, 10, 1, 12, OUTLINE)
+    p.arrow(51, 57, 8)
+    return p
+
+
+def staple(landscape, stapled):
+    """Two sheets (50 x 18), stapled at the top left corner when set."""
+    p = Picture(50, 18)
+    w, h = (19, 14) if landscape else (12, 15)
+    x, y = (50 - w - 2) // 2, 3
+    page(p, x + 2, y - 2, w, h, fold=False, lines=False)
+    page(p, x, y, w, h, fold=False)
+    if stapled:
+        p.polygon([(x - 2, y + 5), (x + 5, y - 2), (x + 7, y), (x, y + 7)], ACCENT, smooth=True)
+    return p
+
+
+def sheets(colours):
+    """A fanned set of sheets (32 x 32), front sheet first."""
+    p = Picture(32, 32)
+    n = len(colours)
+    w, h, step = 18, 22, 3
+    x0 = (32 - w - step * (n - 1)) // 2
+    y0 = (32 - h + step * (n - 1)) // 2
+    for i in reversed(range(n)):
+        page(p, x0 + i * step, y0 - i * step, w, h, fold=False, lines=(i == 0), fill=colours[i])
+    return p
+
+
+def margins():
+    p = Picture(32, 32)
+    x, y, w, h = 6, 2, 21, 28
+    p.frame(x, y, w, h, PAPER)
+    for ly in range(y + 6, y + h - 6, 2):
+        p.rect(x + 6, ly, w - 12, 1, TEXT_LINE)
+    # Dashed margin lines, 4 pixels in from every edge.
+    for dx in range(x + 2, x + w - 2, 3):
+        p.rect(dx, y + 4, 2, 1, ACCENT)
+        p.rect(dx, y + h - 5, 2, 1, ACCENT)
+    for dy in range(y + 2, y + h - 2, 3):
+        p.rect(x + 4, dy, 1, 2, ACCENT)
+        p.rect(x + w - 5, dy, 1, 2, ACCENT)
+    return p
+
+
+def pictures():
+    yield "orient_portrait", orientation(False, False)
+    yield "orient_landscape", orientation(True, False)
+    yield "orient_portrait_rotated", orientation(False, True)
+    yield "orient_landscape_rotated", orientation(True, True)
+    yield "collate_one_copy", collation([["1", "2", "3"]])
+    yield "collate_on", collation([["1", "2", "3"], ["1", "2", "3"]])
+    yield "collate_off", collation([["1", "1"], ["2", "2"], ["3", "3"]])
+    for orient, landscape in (("portrait", False), ("landscape", True)):
+        yield f"duplex_off_{orient}", duplex(landscape, None)
+        yield f"duplex_longedge_{orient}", duplex(landscape, "long")
+        yield f"duplex_shortedge_{orient}", duplex(landscape, "short")
+        yield f"layout_{orient}_1", nup(landscape, 1, False)
+        yield f"layout_{orient}_booklet", booklet(landscape, False)
+        yield f"layout_{orient}_booklet_reverse", booklet(landscape, True)
+        for count in (2, 4, 6, 8, 9, 16):
+            yield f"layout_{orient}_{count}", nup(landscape, count, False)
+            yield f"layout_{orient}_{count}_borders", nup(landscape, count, True)
+        yield f"staple_{orient}", staple(landscape, True)
+        yield f"nostaple_{orient}", staple(landscape, False)
+    yield "paper", paper_tray()
+    yield "covers", sheets([COVER, PAPER, PAPER, COVER])
+    yield "interleave", sheets([PAPER, COVER, PAPER, COVER, PAPER])
+    yield "margins", margins()
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: make_svgs.py OUTPUT_DIR")
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    for name, picture in pictures():
+        with open(os.path.join(out, name + ".svg"), "w", encoding="utf-8") as f:
+            f.write(picture.svg())
+
+
+if __name__ == "__main__":
+    main()
