@@ -30,26 +30,15 @@ std::optional<std::wstring> LoadLibraryString(HINSTANCE module, UINT stringId) {
 // millimetre.
 plqr::FormFacts LookUpForm(HANDLE hPrinter, const std::wstring& name) {
   plqr::FormFacts facts;
-  if (name.empty()) return facts;
-  std::vector<BYTE> buffer(512);
-  DWORD needed = 0;
-  std::wstring formName = name;
-  BOOL ok = plqr::Spooler().GetForm(hPrinter, formName.data(), 1, buffer.data(),
-                                    static_cast<DWORD>(buffer.size()), &needed);
-  if (!ok && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size() && needed <= 64 * 1024) {
-    buffer.assign(needed, 0);
-    ok = plqr::Spooler().GetForm(hPrinter, formName.data(), 1, buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), &needed);
-  }
-  if (!ok || buffer.size() < sizeof(FORM_INFO_1W)) return facts;
-  const auto* form = reinterpret_cast<const FORM_INFO_1W*>(buffer.data());
-  if (form->Flags == 0) {
+  plqr::SpoolerForm form;
+  if (!plqr::GetSpoolerForm(hPrinter, name, &form)) return facts;
+  if (form.flags == FORM_USER) {
     facts.kind = plqr::FormFacts::Kind::User;
     return facts;
   }
   facts.kind = plqr::FormFacts::Kind::Printer;
-  facts.width = form->Size.cx / 100;
-  facts.length = form->Size.cy / 100;
+  facts.width = form.size.cx / 100;
+  facts.length = form.size.cy / 100;
   return facts;
 }
 

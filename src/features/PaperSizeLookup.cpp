@@ -8,30 +8,6 @@
 #include "support/Logging.h"
 #include "support/Spooler.h"
 
-namespace {
-
-// The spooler's form (level 1) of that name, sizes in thousandths of a
-// millimetre.
-bool SpoolerFormSize(HANDLE hPrinter, const std::wstring& name, LONG* cx, LONG* cy) {
-  std::vector<BYTE> buffer(512);
-  DWORD needed = 0;
-  std::wstring formName = name;
-  BOOL ok = plqr::Spooler().GetForm(hPrinter, formName.data(), 1, buffer.data(),
-                                    static_cast<DWORD>(buffer.size()), &needed);
-  if (!ok && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size() && needed <= 64 * 1024) {
-    buffer.assign(needed, 0);
-    ok = plqr::Spooler().GetForm(hPrinter, formName.data(), 1, buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), &needed);
-  }
-  if (!ok) return false;
-  const auto* form = reinterpret_cast<const FORM_INFO_1W*>(buffer.data());
-  *cx = form->Size.cx;
-  *cy = form->Size.cy;
-  return true;
-}
-
-}  // namespace
-
 bool GetPaperSizeByName(HANDLE hPrinter, HINSTANCE module, const wchar_t* formName, int32_t* width,
                         int32_t* length) {
   int32_t foundWidth = 0;
@@ -39,11 +15,10 @@ bool GetPaperSizeByName(HANDLE hPrinter, HINSTANCE module, const wchar_t* formNa
   bool found = false;
   if (formName != nullptr && formName[0] != L'\0') {
     const std::wstring name(formName, wcsnlen(formName, 1024));
-    LONG cx = 0;
-    LONG cy = 0;
-    if (SpoolerFormSize(hPrinter, name, &cx, &cy)) {
-      foundWidth = cx / 100;
-      foundLength = cy / 100;
+    plqr::SpoolerForm form;
+    if (plqr::GetSpoolerForm(hPrinter, name, &form)) {
+      foundWidth = form.size.cx / 100;
+      foundLength = form.size.cy / 100;
       found = true;
     } else if (module != nullptr) {
       const plqr::PaperSizeRow* row = plqr::FindPaperRowByName(name, [module](uint32_t stringId) {

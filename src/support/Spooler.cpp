@@ -1,5 +1,7 @@
 #include "support/Spooler.h"
 
+#include <vector>
+
 namespace plqr {
 namespace {
 
@@ -53,6 +55,26 @@ ISpooler& Spooler() {
 
 void SetSpooler(ISpooler* spooler) {
   g_current = spooler;
+}
+
+bool GetSpoolerForm(HANDLE printer, const std::wstring& name, SpoolerForm* form) {
+  if (name.empty() || form == nullptr) return false;
+  std::vector<BYTE> buffer(512);
+  DWORD needed = 0;
+  std::wstring formName = name;
+  BOOL ok = Spooler().GetForm(printer, formName.data(), 1, buffer.data(), static_cast<DWORD>(buffer.size()),
+                              &needed);
+  // A form record is small; an answer claiming more than 64 KiB is refused.
+  if (!ok && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size() && needed <= 64 * 1024) {
+    buffer.assign(needed, 0);
+    ok = Spooler().GetForm(printer, formName.data(), 1, buffer.data(), static_cast<DWORD>(buffer.size()),
+                           &needed);
+  }
+  if (!ok) return false;
+  const auto* info = reinterpret_cast<const FORM_INFO_1W*>(buffer.data());
+  form->flags = info->Flags;
+  form->size = info->Size;
+  return true;
 }
 
 }  // namespace plqr

@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <string>
+
 namespace plqr {
 
 class ISpooler {
@@ -39,5 +41,14 @@ void SetSpooler(ISpooler* spooler);
 
 // The winspool implementation, for a replacement that passes calls through.
 ISpooler& SystemSpooler();
+
+// What the spooler in use knows of a form (GetFormW level 1): its flags
+// (FORM_USER, FORM_BUILTIN, FORM_PRINTER) and size in thousandths of a
+// millimetre. False when the spooler has no form of that name.
+struct SpoolerForm {
+  DWORD flags = 0;
+  SIZEL size = {0, 0};
+};
+bool GetSpoolerForm(HANDLE printer, const std::wstring& name, SpoolerForm* form);
 
 }  // namespace plqr

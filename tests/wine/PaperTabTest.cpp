@@ -18,6 +18,7 @@
 #include "HostSpooler.h"
 #include "ResourceIds.h"
 #include "Screenshot.h"
+#include "StandIn.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/OemCF.h"
@@ -108,29 +109,11 @@ class FlagObserver : public IObserver {
 class PaperTabTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    UseUnmanagedWindows(true);
-    std::wstring failure;
-    if (!plqr::test::EnsureTestPrinter(&failure)) {
-      s_failure = "test printer: " + std::string(failure.begin(), failure.end());
-      return;
-    }
-    DescriptionResult read =
-        ReadPrinterDescriptionFile(std::filesystem::path(plqr::test::ExeFolder() + L"\\PLQRDVXS.gpd"));
-    if (!read.ok()) {
-      s_failure = read.error.ToString();
-      return;
-    }
-    s_description = std::make_unique<PrinterDescription>(std::move(*read.description));
-    HostOptions options;
-    options.printerName = plqr::test::kTestPrinterName;
-    options.pluginPath = plqr::test::ExeFolder() + L"\\PLQRDVXSUI.DLL";
-    options.linkedGetClassObject = &OemGetClassObject;
-    s_standIn = std::make_unique<CoreDriverHost>(*s_description, options);
+    plqr::test::StandIn standIn = plqr::test::StartStandIn(&s_failure);
+    s_description = std::move(standIn.description);
+    s_standIn = std::move(standIn.host);
+    if (!s_failure.empty()) return;
     std::wstring error;
-    if (!s_standIn->Start(error)) {
-      s_failure = "start: " + std::string(error.begin(), error.end());
-      return;
-    }
     // The finisher's staple is available to the page.
     plqr::VendorDevmodeOf(s_standIn->PrivateDevmode())->bOutputBinFlag = 1;
     s_hostSpooler = std::make_unique<HostSpooler>(*s_description, plqr::test::kTestPrinterName);

@@ -16,6 +16,7 @@
 
 #include "CoreDriverHost.h"
 #include "HeadlessDisplay.h"
+#include "StandIn.h"
 #include "ResourceIds.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
@@ -37,27 +38,11 @@ constexpr int kSecondHint = IDC_HINT_ICON_FIRST + 1;
 class PrintSettingsTabTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    UseUnmanagedWindows(true);
-    std::wstring failure;
-    if (!plqr::test::EnsureTestPrinter(&failure)) {
-      s_failure = "no test printer: " + std::string(failure.begin(), failure.end());
-      return;
-    }
-    DescriptionResult read =
-        ReadPrinterDescriptionFile(std::filesystem::path(plqr::test::ExeFolder() + L"\\PLQRDVXS.gpd"));
-    if (!read.ok()) {
-      s_failure = read.error.ToString();
-      return;
-    }
-    s_description = std::make_unique<PrinterDescription>(std::move(*read.description));
-    HostOptions options;
-    options.printerName = plqr::test::kTestPrinterName;
-    options.pluginPath = plqr::test::ExeFolder() + L"\\PLQRDVXSUI.DLL";
-    options.linkedGetClassObject = &OemGetClassObject;
-    s_stand = std::make_unique<CoreDriverHost>(*s_description, options);
+    plqr::test::StandIn standIn = plqr::test::StartStandIn(&s_failure);
+    s_description = std::move(standIn.description);
+    s_stand = std::move(standIn.host);
     std::wstring error;
-    if (!s_stand->Start(error) || !s_stand->OpenSheet(error))
-      s_failure = std::string(error.begin(), error.end());
+    if (s_failure.empty() && !s_stand->OpenSheet(error)) s_failure = std::string(error.begin(), error.end());
   }
   static void TearDownTestSuite() {
     if (s_stand && s_stand->SheetOpen()) s_stand->Close(false);

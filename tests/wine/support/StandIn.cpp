@@ -1,0 +1,41 @@
+#include "StandIn.h"
+
+#include <filesystem>
+
+#include "HeadlessDisplay.h"
+#include "TestPrinter.h"
+#include "WineTestSupport.h"
+#include "core/OemCF.h"
+
+namespace plqr::test {
+
+namespace {
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+}  // namespace
+
+StandIn StartStandIn(std::string* failure) {
+  StandIn standIn;
+  failure->clear();
+  plqr::host::UseUnmanagedWindows(true);
+  std::wstring problem;
+  if (!EnsureTestPrinter(&problem)) {
+    *failure = "test printer: " + Narrow(problem);
+    return standIn;
+  }
+  plqr::host::DescriptionResult read =
+      plqr::host::ReadPrinterDescriptionFile(std::filesystem::path(ExeFolder() + L"\\PLQRDVXS.gpd"));
+  if (!read.ok()) {
+    *failure = read.error.ToString();
+    return standIn;
+  }
+  standIn.description = std::make_unique<plqr::host::PrinterDescription>(std::move(*read.description));
+  plqr::host::HostOptions options;
+  options.printerName = kTestPrinterName;
+  options.pluginPath = ExeFolder() + L"\\PLQRDVXSUI.DLL";
+  options.linkedGetClassObject = &OemGetClassObject;
+  standIn.host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, options);
+  if (!standIn.host->Start(problem)) *failure = "start: " + Narrow(problem);
+  return standIn;
+}
+
+}  // namespace plqr::test

@@ -1,0 +1,24 @@
+// The core-driver stand-in as the page suites use it: the shipped printer
+// description from the test executable's folder and a stand-in started for
+// the test printer, with the plug-in linked into the test executable (so its
+// process-wide objects are the ones the test sees).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "CoreDriverHost.h"
+
+namespace plqr::test {
+
+struct StandIn {
+  std::unique_ptr<plqr::host::PrinterDescription> description;
+  std::unique_ptr<plqr::host::CoreDriverHost> host;
+};
+
+// Registers the test printer, reads the description and starts the stand-in
+// (GetInfo, DevMode, both CommonUIProp calls); the sheet is not opened yet.
+// On failure `failure` says what went wrong and the result may be partial.
+StandIn StartStandIn(std::string* failure);
+
+}  // namespace plqr::test
