@@ -5,10 +5,10 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
-#include <winddiui.h>
 #include <commctrl.h>
 #include <compstui.h>
+#include <objbase.h>
+#include <winddiui.h>
 
 #include <cstddef>
 
@@ -96,9 +96,9 @@ typedef struct _OEMDMPARAM {
 } OEMDMPARAM, *POEMDMPARAM;
 
 typedef BOOL(APIENTRY* PFN_DrvGetDriverSetting)(PVOID pdriverobj, PCSTR Feature, PVOID pOutput, DWORD cbSize,
-                                               PDWORD pcbNeeded, PDWORD pdwOptionsReturned);
+                                                PDWORD pcbNeeded, PDWORD pdwOptionsReturned);
 typedef BOOL(APIENTRY* PFN_DrvUpdateUISetting)(PVOID pdriverobj, PVOID pOptItem, DWORD dwPreviousSelection,
-                                              DWORD dwMode);
+                                               DWORD dwMode);
 
 typedef struct _OEMUIPROCS {
   PFN_DrvGetDriverSetting DrvGetDriverSetting;
@@ -173,19 +173,23 @@ struct IPrintOemUI : public IPrintOemCommon {
   virtual HRESULT STDMETHODCALLTYPE DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) = 0;
   virtual HRESULT STDMETHODCALLTYPE DevQueryPrintEx(POEMUIOBJ poemuiobj, PDEVQUERYPRINT_INFO pDQPInfo,
                                                     PDEVMODEW pPublicDM, PVOID pOEMDM) = 0;
-  virtual HRESULT STDMETHODCALLTYPE DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, PWSTR pDeviceName,
-                                                       WORD wCapability, PVOID pOutput, PDEVMODEW pPublicDM,
-                                                       PVOID pOEMDM, DWORD dwOld, DWORD* dwResult) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter,
+                                                       PWSTR pDeviceName, WORD wCapability, PVOID pOutput,
+                                                       PDEVMODEW pPublicDM, PVOID pOEMDM, DWORD dwOld,
+                                                       DWORD* dwResult) = 0;
   virtual HRESULT STDMETHODCALLTYPE UpgradePrinter(DWORD dwLevel, PBYTE pDriverUpgradeInfo) = 0;
   virtual HRESULT STDMETHODCALLTYPE PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD dwFlags,
                                                  LPARAM lParam) = 0;
   virtual HRESULT STDMETHODCALLTYPE DriverEvent(DWORD dwDriverEvent, DWORD dwLevel, LPBYTE pDriverInfo,
                                                 LPARAM lParam) = 0;
-  virtual HRESULT STDMETHODCALLTYPE QueryColorProfile(HANDLE hPrinter, POEMUIOBJ poemuiobj, PDEVMODEW pPublicDM,
-                                                      PVOID pOEMDM, ULONG ulQueryMode, VOID* pvProfileData,
-                                                      ULONG* pcbProfileData, FLONG* pflProfileData) = 0;
-  virtual HRESULT STDMETHODCALLTYPE FontInstallerDlgProc(HWND hWnd, UINT usMsg, WPARAM wParam, LPARAM lParam) = 0;
-  virtual HRESULT STDMETHODCALLTYPE UpdateExternalFonts(HANDLE hPrinter, HANDLE hHeap, PWSTR pwstrCartridges) = 0;
+  virtual HRESULT STDMETHODCALLTYPE QueryColorProfile(HANDLE hPrinter, POEMUIOBJ poemuiobj,
+                                                      PDEVMODEW pPublicDM, PVOID pOEMDM, ULONG ulQueryMode,
+                                                      VOID* pvProfileData, ULONG* pcbProfileData,
+                                                      FLONG* pflProfileData) = 0;
+  virtual HRESULT STDMETHODCALLTYPE FontInstallerDlgProc(HWND hWnd, UINT usMsg, WPARAM wParam,
+                                                         LPARAM lParam) = 0;
+  virtual HRESULT STDMETHODCALLTYPE UpdateExternalFonts(HANDLE hPrinter, HANDLE hHeap,
+                                                        PWSTR pwstrCartridges) = 0;
 };
 
 struct IPrintOemUI2 : public IPrintOemUI {
@@ -200,7 +204,8 @@ struct IPrintOemUI2 : public IPrintOemUI {
 struct IPrintOemDriverUI : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID pci, PCSTR Feature, PVOID pOutput, DWORD cbSize,
                                                         PDWORD pcbNeeded, PDWORD pdwOptionsReturned) = 0;
-  virtual HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE hPrinter, PCSTR pFeature, PCSTR pOption) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE hPrinter, PCSTR pFeature,
+                                                              PCSTR pOption) = 0;
   virtual HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID pci, PVOID pOptItem, DWORD dwPreviousSelection,
                                                        DWORD dwMode) = 0;
 };

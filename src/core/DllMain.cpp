@@ -24,4 +24,6 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID rclsid, REFIID riid
   return OemGetClassObject(rclsid, riid, ppv);
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return plqr::ModuleInUse() ? S_FALSE : S_OK; }
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+  return plqr::ModuleInUse() ? S_FALSE : S_OK;
+}

@@ -9,11 +9,19 @@ volatile LONG g_lockCount = 0;
 
 }  // namespace
 
-void SetModuleInstance(HINSTANCE instance) { g_moduleInstance = instance; }
-HINSTANCE ModuleInstance() { return g_moduleInstance; }
+void SetModuleInstance(HINSTANCE instance) {
+  g_moduleInstance = instance;
+}
+HINSTANCE ModuleInstance() {
+  return g_moduleInstance;
+}
 
-void ModuleObjectCreated() { InterlockedIncrement(&g_objectCount); }
-void ModuleObjectDestroyed() { InterlockedDecrement(&g_objectCount); }
+void ModuleObjectCreated() {
+  InterlockedIncrement(&g_objectCount);
+}
+void ModuleObjectDestroyed() {
+  InterlockedDecrement(&g_objectCount);
+}
 
 void ModuleLock(bool lock) {
   if (lock) {

@@ -6,9 +6,13 @@
 #include "core/ModuleState.h"
 #include "core/OemUI.h"
 
-IOemCF::IOemCF() : m_cRef(1) { plqr::ModuleObjectCreated(); }
+IOemCF::IOemCF() : m_cRef(1) {
+  plqr::ModuleObjectCreated();
+}
 
-IOemCF::~IOemCF() { plqr::ModuleObjectDestroyed(); }
+IOemCF::~IOemCF() {
+  plqr::ModuleObjectDestroyed();
+}
 
 STDMETHODIMP IOemCF::QueryInterface(REFIID riid, void** ppv) {
   if (ppv == nullptr) return E_POINTER;
@@ -21,7 +25,9 @@ STDMETHODIMP IOemCF::QueryInterface(REFIID riid, void** ppv) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) IOemCF::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_cRef)); }
+STDMETHODIMP_(ULONG) IOemCF::AddRef() {
+  return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+}
 
 STDMETHODIMP_(ULONG) IOemCF::Release() {
   const LONG count = InterlockedDecrement(&m_cRef);

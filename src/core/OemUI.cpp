@@ -54,7 +54,9 @@ STDMETHODIMP CZOemUI::QueryInterface(REFIID riid, void** ppv) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) CZOemUI::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_cRef)); }
+STDMETHODIMP_(ULONG) CZOemUI::AddRef() {
+  return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+}
 
 STDMETHODIMP_(ULONG) CZOemUI::Release() {
   const LONG count = InterlockedDecrement(&m_cRef);
@@ -158,7 +160,9 @@ STDMETHODIMP CZOemUI::DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM l
   return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp, kSheetPrinter);
 }
 
-STDMETHODIMP CZOemUI::DevQueryPrintEx(POEMUIOBJ, PDEVQUERYPRINT_INFO, PDEVMODEW, PVOID) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::DevQueryPrintEx(POEMUIOBJ, PDEVQUERYPRINT_INFO, PDEVMODEW, PVOID) {
+  return E_NOTIMPL;
+}
 
 STDMETHODIMP CZOemUI::DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, PWSTR pDeviceName,
                                          WORD wCapability, PVOID pOutput, PDEVMODEW pPublicDM, PVOID pOEMDM,
@@ -168,7 +172,9 @@ STDMETHODIMP CZOemUI::DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, P
                                            pOEMDM, dwOld, dwResult);
 }
 
-STDMETHODIMP CZOemUI::UpgradePrinter(DWORD, PBYTE) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::UpgradePrinter(DWORD, PBYTE) {
+  return E_NOTIMPL;
+}
 
 STDMETHODIMP CZOemUI::PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD dwFlags, LPARAM /*lParam*/) {
   plqr::LogMessage(L"VALMERO - CZOemUI::PrinterEvent => start\r\n");
@@ -185,14 +191,22 @@ STDMETHODIMP CZOemUI::QueryColorProfile(HANDLE, POEMUIOBJ, PDEVMODEW, PVOID, ULO
   return E_NOTIMPL;
 }
 
-STDMETHODIMP CZOemUI::FontInstallerDlgProc(HWND, UINT, WPARAM, LPARAM) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::FontInstallerDlgProc(HWND, UINT, WPARAM, LPARAM) {
+  return E_NOTIMPL;
+}
 
-STDMETHODIMP CZOemUI::UpdateExternalFonts(HANDLE, HANDLE, PWSTR) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::UpdateExternalFonts(HANDLE, HANDLE, PWSTR) {
+  return E_NOTIMPL;
+}
 
-STDMETHODIMP CZOemUI::QueryJobAttributes(HANDLE, PDEVMODEW, DWORD, LPBYTE) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::QueryJobAttributes(HANDLE, PDEVMODEW, DWORD, LPBYTE) {
+  return E_NOTIMPL;
+}
 
 // The core driver's own controls are suppressed by hiding its option items.
-STDMETHODIMP CZOemUI::HideStandardUI(DWORD) { return E_NOTIMPL; }
+STDMETHODIMP CZOemUI::HideStandardUI(DWORD) {
+  return E_NOTIMPL;
+}
 
 STDMETHODIMP CZOemUI::DocumentEvent(HANDLE /*hPrinter*/, HDC hdc, INT iEsc, ULONG /*cbIn*/, PVOID pvIn,
                                     ULONG cbOut, PVOID pvOut, PINT piResult) {
@@ -207,8 +221,8 @@ STDMETHODIMP CZOemUI::DocumentEvent(HANDLE /*hPrinter*/, HDC hdc, INT iEsc, ULON
       }
       // The events this plug-in wants to see: the two at which the device
       // context is handed to the rendering side, and the ones around them.
-      static const DWORD kEvents[] = {DOCUMENTEVENT_STARTDOC, DOCUMENTEVENT_STARTDOCPOST, DOCUMENTEVENT_STARTPAGE,
-                                      DOCUMENTEVENT_ENDPAGE};
+      static const DWORD kEvents[] = {DOCUMENTEVENT_STARTDOC, DOCUMENTEVENT_STARTDOCPOST,
+                                      DOCUMENTEVENT_STARTPAGE, DOCUMENTEVENT_ENDPAGE};
       constexpr UINT kCount = sizeof(kEvents) / sizeof(kEvents[0]);
       constexpr ULONG kHeader = offsetof(DOCEVENT_FILTER, aDocEventCall);
       if (cbOut < kHeader) {

@@ -22,7 +22,8 @@ class CZPlatformUI {
   HRESULT InitGUI(DWORD dwMode, POEMCUIPPARAM pOEMUIParam);
 
   // The property-sheet builder for both sheet kinds.
-  HRESULT PropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam, IPrintOemDriverUI* pDriverUI, DWORD kind);
+  HRESULT PropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam, IPrintOemDriverUI* pDriverUI,
+                         DWORD kind);
 
   // Forwards to the vendor services.
   void DeviceMode(DWORD dwMode, HANDLE hPrinter, DEVMODEW* pPublicIn, DEVMODEW* pPublicOut,

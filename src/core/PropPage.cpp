@@ -85,7 +85,8 @@ INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM l
 
   if (message == WM_NOTIFY && lParam != 0) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code == static_cast<UINT>(PSN_APPLY) && page != nullptr && page->m_pfnComPropSheet != nullptr) {
+    if (header->code == static_cast<UINT>(PSN_APPLY) && page != nullptr &&
+        page->m_pfnComPropSheet != nullptr) {
       page->m_pfnComPropSheet(page->m_hComPropSheet, CPSFUNC_SET_RESULT, 0, CPSUI_OK);
       SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, PSNRET_NOERROR);
       return TRUE;

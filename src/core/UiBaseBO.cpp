@@ -21,15 +21,17 @@ void CZUiBaseBO::DeviceMode(DWORD dwMode, HANDLE hPrinter, DEVMODEW* pPublicIn, 
   if (m_pVendor) m_pVendor->DeviceMode(dwMode, hPrinter, pPublicIn, pPublicOut, pBodyIn, pBodyOut);
 }
 
-HRESULT CZUiBaseBO::DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, PWSTR pDeviceName, WORD wCapability,
-                                       PVOID pOutput, PDEVMODEW pPublicDM, PVOID pOEMDM, DWORD dwOld,
-                                       DWORD* dwResult) {
+HRESULT CZUiBaseBO::DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, PWSTR pDeviceName,
+                                       WORD wCapability, PVOID pOutput, PDEVMODEW pPublicDM, PVOID pOEMDM,
+                                       DWORD dwOld, DWORD* dwResult) {
   if (!m_pVendor) return S_OK;
-  return m_pVendor->DeviceCapabilities(poemuiobj, hPrinter, pDeviceName, wCapability, pOutput, pPublicDM, pOEMDM,
-                                       dwOld, dwResult);
+  return m_pVendor->DeviceCapabilities(poemuiobj, hPrinter, pDeviceName, wCapability, pOutput, pPublicDM,
+                                       pOEMDM, dwOld, dwResult);
 }
 
-DWORD CZUiBaseBO::TabSet() { return m_pVendor ? m_pVendor->TabSet() : TABSET_ALL_TABS; }
+DWORD CZUiBaseBO::TabSet() {
+  return m_pVendor ? m_pVendor->TabSet() : TABSET_ALL_TABS;
+}
 
 PageLookup CZUiBaseBO::LookupPage(DWORD dialogId) {
   return m_pVendor ? m_pVendor->LookupPage(dialogId) : PageLookup{};

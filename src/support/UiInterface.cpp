@@ -30,7 +30,9 @@ CUiInterface::~CUiInterface() {
   if (g_pUiInterface == this) g_pUiInterface = nullptr;
 }
 
-CUiInterface* CUiInterface::Instance() { return g_pUiInterface; }
+CUiInterface* CUiInterface::Instance() {
+  return g_pUiInterface;
+}
 
 void CUiInterface::PageStart() {}
 
@@ -51,7 +53,9 @@ HRESULT CUiInterface::DeviceCapabilities(POEMUIOBJ, HANDLE, PWSTR, WORD, PVOID, 
   return S_OK;
 }
 
-DWORD CUiInterface::TabSet() { return TABSET_ALL_TABS; }
+DWORD CUiInterface::TabSet() {
+  return TABSET_ALL_TABS;
+}
 
 PageLookup CUiInterface::LookupPage(DWORD dialogId) {
   auto it = m_Pages.find(dialogId);
@@ -81,7 +85,9 @@ PageList CUiInterface::GetPageList(HANDLE /*hPrinter*/, DWORD kind, const PageLi
   return PageList{{605, 223}, {659, 232}};
 }
 
-bool CUiInterface::NotifyEmptyList() { return true; }
+bool CUiInterface::NotifyEmptyList() {
+  return true;
+}
 
 DWORD CUiInterface::PageKind(DWORD dialogId) {
   return (dialogId >= 201 && dialogId <= 205) ? kSheetDocument : kSheetPrinter;

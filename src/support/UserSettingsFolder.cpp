@@ -1,7 +1,7 @@
 #include "support/UserSettingsFolder.h"
 
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cwchar>
 

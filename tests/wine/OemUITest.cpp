@@ -243,8 +243,8 @@ TEST_F(OemUITest, DefaultPublicPaperFollowsTheCountry) {
     EXPECT_EQ(2100, dm.publicIn.dmPaperWidth);
     EXPECT_EQ(2970, dm.publicIn.dmPaperLength);
     EXPECT_STREQ(L"A4", dm.publicIn.dmFormName);
-    EXPECT_EQ(static_cast<DWORD>(DM_PAPERSIZE), dm.publicIn.dmFields & (DM_PAPERSIZE | DM_PAPERWIDTH |
-                                                                         DM_PAPERLENGTH | DM_FORMNAME));
+    EXPECT_EQ(static_cast<DWORD>(DM_PAPERSIZE),
+              dm.publicIn.dmFields & (DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH | DM_FORMNAME));
   } else {
     EXPECT_EQ(0, std::memcmp(&before, &dm.publicIn, sizeof(before))) << "country " << _wtoi(country);
   }
@@ -296,7 +296,8 @@ TEST_F(OemUITest, StubSlotsAndForwardedEvents) {
   ASSERT_NE(nullptr, ui);
   EXPECT_EQ(E_NOTIMPL, ui->DevQueryPrintEx(nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(E_NOTIMPL, ui->UpgradePrinter(1, nullptr));
-  EXPECT_EQ(E_NOTIMPL, ui->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr));
+  EXPECT_EQ(E_NOTIMPL,
+            ui->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr));
   EXPECT_EQ(E_NOTIMPL, ui->FontInstallerDlgProc(nullptr, 0, 0, 0));
   EXPECT_EQ(E_NOTIMPL, ui->UpdateExternalFonts(nullptr, nullptr, nullptr));
   EXPECT_EQ(E_NOTIMPL, ui->QueryJobAttributes(nullptr, nullptr, 0, nullptr));
@@ -314,7 +315,8 @@ TEST_F(OemUITest, DocumentEventFilterAndResults) {
   IPrintOemUI2* ui = CreateOemUI();
   ASSERT_NE(nullptr, ui);
   int result = 42;
-  EXPECT_EQ(S_OK, ui->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0, nullptr, &result));
+  EXPECT_EQ(S_OK,
+            ui->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0, nullptr, &result));
   EXPECT_EQ(DOCUMENTEVENT_SUCCESS, result);
 
   // Room for three: the four needed are reported.

@@ -91,8 +91,8 @@ class SheetRecorder {
 // Five core-driver items of the kinds the hiding rules tell apart.
 std::vector<OPTITEM> CoreItems() {
   std::vector<OPTITEM> items(6);
-  const BYTE pubIds[] = {DMPUB_ORIENTATION, DMPUB_DEFSOURCE, DMPUB_MEDIATYPE, DMPUB_NONE, DMPUB_COPIES_COLLATE,
-                         DMPUB_NONE};
+  const BYTE pubIds[] = {DMPUB_ORIENTATION, DMPUB_DEFSOURCE,      DMPUB_MEDIATYPE,
+                         DMPUB_NONE,        DMPUB_COPIES_COLLATE, DMPUB_NONE};
   for (size_t i = 0; i < items.size(); ++i) {
     items[i].cbSize = sizeof(OPTITEM);
     items[i].Flags = OPTIF_COLLAPSE | OPTIF_CHANGED;
@@ -342,7 +342,8 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   ASSERT_NE(nullptr, CUiInterface::Instance());
   PageHandler previous[5] = {};
   const DWORD pageIds[5] = {201, 202, 203, 204, 205};
-  for (int i = 0; i < 5; ++i) previous[i] = CUiInterface::Instance()->SetPageHandler(pageIds[i], RecordingHandler);
+  for (int i = 0; i < 5; ++i)
+    previous[i] = CUiInterface::Instance()->SetPageHandler(pageIds[i], RecordingHandler);
   g_handlerCalls = 0;
   g_requestApplyOnInit = true;
   g_requestApplyOnCommand = false;

@@ -16,8 +16,8 @@
 
 #include "CoreDriverHost.h"
 #include "HeadlessDisplay.h"
-#include "StandIn.h"
 #include "ResourceIds.h"
+#include "StandIn.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/CommonTabs.h"

@@ -11,7 +11,9 @@
 
 namespace {
 
-INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
+}
 
 TEST(Smoke, ResourceLibraryPageShowsInRealSheet) {
   plqr::test::LoadedModule resources(L"PLQRDVXSRES.DLL", LOAD_LIBRARY_AS_DATAFILE);

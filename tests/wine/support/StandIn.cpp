@@ -10,7 +10,9 @@
 namespace plqr::test {
 
 namespace {
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());
+}
 }  // namespace
 
 StandIn StartStandIn(std::string* failure) {
