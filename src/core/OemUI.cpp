@@ -115,8 +115,10 @@ STDMETHODIMP CZOemUI::DevMode(DWORD dwMode, POEMDMPARAM pOemDMParam) {
       handOn = plqr::ConvertPrivateDevmode(in, plqr::PrivateDevmodeClaimedSize(in), out, outSize);
       break;
     case OEMDM_MERGE:
-      handOn = plqr::ConvertPrivateDevmode(in, plqr::PrivateDevmodeClaimedSize(in), out, outSize) &&
-               plqr::ValidatePrivateDevmode(out, outSize);
+      // The header is made valid even when there was nothing to convert from;
+      // the merged record is handed on whenever it is valid.
+      plqr::ConvertPrivateDevmode(in, plqr::PrivateDevmodeClaimedSize(in), out, outSize);
+      handOn = plqr::ValidatePrivateDevmode(out, outSize);
       break;
     default:
       break;

@@ -11,6 +11,9 @@ namespace {
 
 // An option's lParam value by which the core driver marks it unavailable.
 constexpr LPARAM kUnavailableOptionParam = 8;
+// The option flags by which the core driver marks an option unavailable: the
+// 0x08 bit its constraints set, and the platform header's OPTPF_DISABLED (0x02).
+constexpr DWORD kUnavailableOptionFlags = 0x08 | OPTPF_DISABLED;
 
 // The sheet kind the core driver is told: document pages 201 to 205 are
 // OEMCUIP_DOCPROP, every other page OEMCUIP_PRNPROP.
@@ -52,7 +55,8 @@ void RebuildUnavailableOptions(const OEMCUIPPARAM* cuip, UnavailableOptionMap& u
     if (key.empty()) continue;
     for (WORD k = 0; k < item.pOptType->Count; ++k) {
       const OPTPARAM& option = item.pOptType->pOptParam[k];
-      const bool disabled = (option.Flags & OPTPF_DISABLED) != 0 || option.lParam == kUnavailableOptionParam;
+      const bool disabled =
+          (option.Flags & kUnavailableOptionFlags) != 0 || option.lParam == kUnavailableOptionParam;
       if (disabled && IsTextName(option.pData)) unavailable.emplace(key, option.pData);
     }
   }

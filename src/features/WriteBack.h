@@ -9,7 +9,7 @@
 namespace plqr {
 
 // Empties `unavailable` and fills it with (key, name) for every option the
-// core driver marks unavailable (OPTPF_DISABLED, or lParam 8) whose name is
+// core driver marks unavailable (option flag 0x08 or OPTPF_DISABLED, or lParam 8) whose name is
 // a text, over every item with an option type and a key.
 void RebuildUnavailableOptions(const OEMCUIPPARAM* cuip, UnavailableOptionMap& unavailable);
 

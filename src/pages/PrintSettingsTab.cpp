@@ -246,13 +246,24 @@ BOOL CPrintSettingsTab::HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LP
         tabs->m_bEnableApply = 1;
       }
       return TRUE;
-    case WM_MOUSEMOVE: {
-      // The preview's paper-size label takes clicks: show the hand over it.
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: {
+      // The preview's paper-size label takes clicks: show the hand over it,
+      // and a click switches its unit between inches and millimetres.
       POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      HWND labelWindow = GetDlgItem(hDlg, IDC_PREVIEW_LABEL);
       RECT label = {};
-      GetWindowRect(GetDlgItem(hDlg, IDC_PREVIEW_LABEL), &label);
+      GetWindowRect(labelWindow, &label);
       MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&label), 2);
-      SetCursor(PtInRect(&label, at) ? m_hHandCursor : m_hArrowCursor);
+      const bool over = labelWindow != nullptr && PtInRect(&label, at) != FALSE;
+      if (message == WM_MOUSEMOVE) {
+        SetCursor(over ? m_hHandCursor : m_hArrowCursor);
+      } else if (over) {
+        if (plqr::VENDORDEVMODE* body = BodyOf(context)) {
+          body->bIsInchSet = body->bIsInchSet ? 0 : 1;
+          InvalidateRect(labelWindow, nullptr, TRUE);
+        }
+      }
       return FALSE;
     }
     case WM_DRAWITEM: {

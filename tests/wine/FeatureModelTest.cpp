@@ -416,12 +416,14 @@ TEST_F(FeatureModelTest, AcceptedChangeUpdatesSelectionsAndUnavailableOptions) {
   // The core driver resolves its constraints: Tray 2 and Bond become
   // unavailable, as does a resource-named bin (no text, so not listed) and
   // an option of the keyword-less colour item (listed under "Color").
+  // The core driver marks a ruled-out option with the 0x08 option flag.
+  constexpr BYTE kRuledOut = 0x08;
   m_driverUI.answer = [this](OPTITEM&) {
-    m_items[kInputBinItem].pOptType->pOptParam[2].Flags |= OPTPF_DISABLED;
-    m_items[kInputBinItem].pOptType->pOptParam[3].Flags |= OPTPF_DISABLED;
+    m_items[kInputBinItem].pOptType->pOptParam[2].Flags |= kRuledOut;
+    m_items[kInputBinItem].pOptType->pOptParam[3].Flags |= kRuledOut;
     m_items[kMediaTypeItem].pOptType->pOptParam[1].lParam = 8;
-    m_items[kColorItem].pOptType->pOptParam[1].Flags |= OPTPF_DISABLED;
-    m_items[kOrientationItem].pOptType->pOptParam[0].Flags |= OPTPF_DISABLED;
+    m_items[kColorItem].pOptType->pOptParam[1].Flags |= kRuledOut;
+    m_items[kOrientationItem].pOptType->pOptParam[0].Flags |= kRuledOut;
     return S_OK;
   };
   m_page.m_UnavailableOptions.emplace(L"Stale", L"entry");

@@ -199,6 +199,17 @@ TEST_F(OemUITest, DevModeSizesDefaultsConvertsAndMerges) {
   EXPECT_EQ(5240u, dm.OutHeader().dwSize);
   EXPECT_NE(4, plqr::VendorDevmodeOf(dm.out.data())->wPagesPerSheet);
 
+  // Merge with nothing to convert from still leaves a valid header.
+  auto* outHeader = reinterpret_cast<plqr::OemDmExtraHeader*>(dm.out.data());
+  outHeader->dwSize = 0;
+  outHeader->dwVersion = 7;
+  dm.param.pOEMDMIn = nullptr;
+  EXPECT_EQ(S_OK, ui->DevMode(OEMDM_MERGE, &dm.param));
+  EXPECT_EQ(5240u, dm.OutHeader().dwSize);
+  EXPECT_EQ(0x5A4C564Eu, dm.OutHeader().dwSignature);
+  EXPECT_EQ(1u, dm.OutHeader().dwVersion);
+  dm.param.pOEMDMIn = dm.in.data();
+
   // Bad arguments: last error, E_FAIL, nothing written.
   const std::vector<BYTE> before = dm.out;
   for (DWORD mode : {DWORD(0), DWORD(5), DWORD(100)}) {

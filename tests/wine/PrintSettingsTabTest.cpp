@@ -457,6 +457,19 @@ TEST_F(PrintSettingsTabTest, RotationAndHiddenDetailsButtonKeepWorking) {
   EXPECT_TRUE(IsWindow(m_page));
 }
 
+TEST_F(PrintSettingsTabTest, AClickOnThePaperSizeLabelSwitchesItsUnit) {
+  const RECT label = ClientRect(IDC_PREVIEW_LABEL);
+  const auto releaseAt = [this](LONG x, LONG y) { SendMessageW(m_page, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); };
+  const BYTE before = Body().bIsInchSet;
+  releaseAt((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+  EXPECT_EQ(before ? 0 : 1, Body().bIsInchSet);
+  releaseAt(label.left, label.top);
+  EXPECT_EQ(before, Body().bIsInchSet);
+  // A click beside the label leaves the unit alone.
+  releaseAt(label.right + 5, label.bottom + 5);
+  EXPECT_EQ(before, Body().bIsInchSet);
+}
+
 TEST_F(PrintSettingsTabTest, AnAppliedPresetReloadsThePage) {
   // The quick-settings store applied a preset with four pages per sheet and
   // landscape, and announces it.
