@@ -15,6 +15,8 @@
 
 #include <string>
 
+#include "PrinterSetup.h"
+
 namespace plqr::test {
 
 // The printer whose INI names the resource library.
@@ -22,9 +24,10 @@ inline constexpr wchar_t kTestPrinterName[] = L"VALMERO PLQRDVXS Test Printer";
 // A printer whose INI has a "RESOURCE" section without "RESOURCE_DLL_NAME".
 inline constexpr wchar_t kNoResourceKeyPrinterName[] = L"VALMERO PLQRDVXS Test Printer (no resource key)";
 
-inline constexpr wchar_t kDriverIniName[] = L"PLQRDVXS.INI";
+// The driver package's file names are the stand-in's (host/PrinterSetup.h).
+using plqr::host::kDriverIniName;
+using plqr::host::kHelpCabinetName;
 inline constexpr wchar_t kNoResourceKeyIniName[] = L"PLQRNOKEY.INI";
-inline constexpr wchar_t kHelpCabinetName[] = L"VALMERO_rdvx.cab";
 
 // Registers the printer (and its driver) when missing and refreshes the
 // driver files. True when the printer can be opened afterwards; otherwise
