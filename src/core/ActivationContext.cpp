@@ -1,37 +1,25 @@
 #include "core/ActivationContext.h"
 
+#include <mutex>
 #include <string>
 
 #include "ResourceIds.h"
 #include "core/ModuleState.h"
+#include "support/ModulePath.h"
 
 namespace plqr {
 namespace {
 
+// Process-wide by nature: every sheet of every thread shares the one context.
+std::mutex g_actCtxLock;
 HANDLE g_actCtx = INVALID_HANDLE_VALUE;
-
-// Full path of this module; the buffer starts at MAX_PATH and doubles while
-// the path fills it, at most ten times.
-std::wstring ModulePath() {
-  DWORD size = MAX_PATH;
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    std::wstring path(size, L'\0');
-    const DWORD length = GetModuleFileNameW(ModuleInstance(), &path[0], size);
-    if (length == 0) return std::wstring();
-    if (length < size) {
-      path.resize(length);
-      return path;
-    }
-    size *= 2;
-  }
-  return std::wstring();
-}
 
 }  // namespace
 
 HANDLE CommonControlsContext() {
+  std::lock_guard<std::mutex> hold(g_actCtxLock);
   if (g_actCtx != INVALID_HANDLE_VALUE) return g_actCtx;
-  const std::wstring path = ModulePath();
+  const std::wstring path = ModuleFileName(ModuleInstance());
   if (path.empty()) return INVALID_HANDLE_VALUE;
   ACTCTXW context = {};
   context.cbSize = sizeof(context);
@@ -42,6 +30,8 @@ HANDLE CommonControlsContext() {
   return g_actCtx;
 }
 
+// Runs at process detach only, under the loader lock, when no other thread
+// can be inside the plug-in any more: no lock is taken there.
 void ReleaseCommonControlsContext() {
   if (g_actCtx != INVALID_HANDLE_VALUE) {
     ReleaseActCtx(g_actCtx);

@@ -6,7 +6,7 @@
 #include "core/ModuleState.h"
 #include "core/OemUI.h"
 
-IOemCF::IOemCF() : m_cRef(1) {
+IOemCF::IOemCF(const PluginParts& parts) : m_cRef(1), m_Parts(parts) {
   plqr::ModuleObjectCreated();
 }
 
@@ -39,7 +39,7 @@ STDMETHODIMP IOemCF::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppv
   if (ppv == nullptr) return E_POINTER;
   *ppv = nullptr;
   if (pUnkOuter != nullptr) return CLASS_E_NOAGGREGATION;
-  CZOemUI* object = new (std::nothrow) CZOemUI();
+  CZOemUI* object = new (std::nothrow) CZOemUI(m_Parts);
   if (object == nullptr) return E_OUTOFMEMORY;
   // The caller's reference, if QueryInterface succeeds, is the only one left.
   const HRESULT hr = object->QueryInterface(riid, ppv);
@@ -52,11 +52,11 @@ STDMETHODIMP IOemCF::LockServer(BOOL fLock) {
   return S_OK;
 }
 
-HRESULT OemGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv) {
+HRESULT CreateClassFactory(REFCLSID rclsid, REFIID riid, void** ppv, const PluginParts& parts) {
   if (ppv == nullptr) return E_POINTER;
   *ppv = nullptr;
   if (!plqr::IsPluginClassId(rclsid)) return CLASS_E_CLASSNOTAVAILABLE;
-  IOemCF* factory = new (std::nothrow) IOemCF();
+  IOemCF* factory = new (std::nothrow) IOemCF(parts);
   if (factory == nullptr) return E_OUTOFMEMORY;
   const HRESULT hr = factory->QueryInterface(riid, ppv);
   factory->Release();

@@ -5,9 +5,12 @@
 #include <windows.h>
 #include <objbase.h>
 
+struct PluginParts;
+
 class IOemCF : public IClassFactory {
  public:
-  IOemCF();
+  // `parts` outlives the factory (the plug-in's parts are process-wide).
+  explicit IOemCF(const PluginParts& parts);
   IOemCF(const IOemCF&) = delete;
   IOemCF& operator=(const IOemCF&) = delete;
 
@@ -23,7 +26,9 @@ class IOemCF : public IClassFactory {
  private:
   virtual ~IOemCF();
   volatile LONG m_cRef;
+  const PluginParts& m_Parts;
 };
 
-// The body of the exported DllGetClassObject.
-HRESULT OemGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv);
+// The body of the exported DllGetClassObject: a class factory whose objects
+// are made of `parts`.
+HRESULT CreateClassFactory(REFCLSID rclsid, REFIID riid, void** ppv, const PluginParts& parts);

@@ -30,15 +30,13 @@ void ApplyCountryPaperRule(DEVMODEW* publicDm) {
 
 }  // namespace plqr
 
-CZOemUI::CZOemUI() : m_cRef(1), m_pOEMHelp(nullptr), m_pPlatformUI(new (std::nothrow) CZPlatformUI()) {
+CZOemUI::CZOemUI(const PluginParts& parts)
+    : m_cRef(1), m_pPlatformUI(new (std::nothrow) CZPlatformUI(parts)) {
   plqr::ModuleObjectCreated();
 }
 
 CZOemUI::~CZOemUI() {
-  if (m_pOEMHelp != nullptr) {
-    m_pOEMHelp->Release();
-    m_pOEMHelp = nullptr;
-  }
+  m_pOEMHelp.reset();
   m_pPlatformUI.reset();
   plqr::ModuleObjectDestroyed();
 }
@@ -135,15 +133,13 @@ STDMETHODIMP CZOemUI::PublishDriverInterface(IUnknown* pIUnknown) {
   plqr::LogMessage(L"VALMERO - CZOemUI::PublishDriverInterface => start\r\n");
   // The first interface published is the core driver's UI helper; later
   // publications (such as the core helper asked for in GetInfo) are not kept.
-  if (m_pOEMHelp != nullptr) return S_OK;
+  if (m_pOEMHelp) return S_OK;
   if (pIUnknown == nullptr) return E_FAIL;
-  void* helper = nullptr;
-  const HRESULT hr = pIUnknown->QueryInterface(IID_IPrintOemDriverUI, &helper);
-  if (FAILED(hr) || helper == nullptr) {
-    m_pOEMHelp = nullptr;
+  const HRESULT hr = pIUnknown->QueryInterface(IID_IPrintOemDriverUI, m_pOEMHelp.put_void());
+  if (FAILED(hr) || !m_pOEMHelp) {
+    m_pOEMHelp.release();  // a failed QueryInterface leaves no reference to give back
     return E_FAIL;
   }
-  m_pOEMHelp = static_cast<IPrintOemDriverUI*>(helper);
   return S_OK;
 }
 
@@ -154,12 +150,12 @@ STDMETHODIMP CZOemUI::CommonUIProp(DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
 
 STDMETHODIMP CZOemUI::DocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
   if (!m_pPlatformUI) return E_FAIL;
-  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp, kSheetDocument);
+  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetDocument);
 }
 
 STDMETHODIMP CZOemUI::DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
   if (!m_pPlatformUI) return E_FAIL;
-  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp, kSheetPrinter);
+  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetPrinter);
 }
 
 STDMETHODIMP CZOemUI::DevQueryPrintEx(POEMUIOBJ, PDEVQUERYPRINT_INFO, PDEVMODEW, PVOID) {

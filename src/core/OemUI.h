@@ -7,12 +7,15 @@
 #include <memory>
 
 #include "PrintOem.h"
+#include "support/Handles.h"
 
 class CZPlatformUI;
+struct PluginParts;
 
 class CZOemUI : public IPrintOemUI2 {
  public:
-  CZOemUI();
+  // `parts` outlives the object (the plug-in's parts are process-wide).
+  explicit CZOemUI(const PluginParts& parts);
   CZOemUI(const CZOemUI&) = delete;
   CZOemUI& operator=(const CZOemUI&) = delete;
 
@@ -54,8 +57,11 @@ class CZOemUI : public IPrintOemUI2 {
  private:
   virtual ~CZOemUI();
 
+  // The platform UI object (null when it could not be made).
+  CZPlatformUI* PlatformUI() const { return m_pPlatformUI.get(); }
+
   volatile LONG m_cRef;
-  IPrintOemDriverUI* m_pOEMHelp;
+  plqr::ComPtr<IPrintOemDriverUI> m_pOEMHelp;
   std::unique_ptr<CZPlatformUI> m_pPlatformUI;
 };
 

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "PrintOem.h"
-#include "features/FeatureContainers.h"
+#include "core/FeatureContainers.h"
 
 namespace plqr {
 struct VENDORDEVMODE;
 }
 using plqr::VENDORDEVMODE;
+
+class CCommonTabs;
 
 // Built afresh by the common page procedure for each message.
 struct PAGEPARAMS {
@@ -26,6 +28,9 @@ struct PAGEPARAMS {
   IPrintOemDriverUI* pOemDriverUI;  // may be null
   void* pReserved1;                 // always null
   void* pReserved2;                 // always null
+  // The session of the sheet the page belongs to: what its pages and dialogs
+  // share (core/CommonTabs.h). Null only outside a sheet.
+  CCommonTabs* m_pCommonTabs;
 };
 
 // Changes a handler records during one message: feature keyword -> new

@@ -1,11 +1,13 @@
 #include "core/PlatformUI.h"
 
+#include <cwchar>
 #include <new>
 
 #include "core/ActivationContext.h"
 #include "core/CommonTabs.h"
 #include "core/PrivateDevmode.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 
 namespace {
 
@@ -42,7 +44,8 @@ bool ShouldHide(const OPTITEM& item, DWORD sheetMode, DWORD tabSet) {
 
 }  // namespace
 
-CZPlatformUI::CZPlatformUI() : m_pUiBaseBO(new (std::nothrow) CZUiBaseBO()) {}
+CZPlatformUI::CZPlatformUI(const PluginParts& parts)
+    : m_Parts(parts), m_pUiBaseBO(new (std::nothrow) CZUiBaseBO(parts)) {}
 
 CZPlatformUI::~CZPlatformUI() = default;
 
@@ -63,8 +66,10 @@ HRESULT CZPlatformUI::InitGUI(DWORD dwMode, POEMCUIPPARAM pOEMUIParam) {
   }
   m_pOEMCUIPParam = pOEMUIParam;
   m_hPrinter = pOEMUIParam->hPrinter;
+  // The dictionary reads what hiding replaces: the copies item's collate box
+  // lives in its Flags.
+  if (m_Parts.createFeatureDictionary != nullptr) m_Parts.createFeatureDictionary(this, pOEMUIParam);
   HideCoreItems(dwMode, pOEMUIParam);
-  CreateFeatureDictionary(this, pOEMUIParam);
   return S_OK;
 }
 
@@ -131,6 +136,7 @@ LONG_PTR CZPlatformUI::InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI*
   if (list.empty()) return 0;
 
   const BYTE canChange = (sheetParam != nullptr && (sheetParam->dwFlags & DM_NOPERMISSION) != 0) ? 0 : 1;
+  CCommonTabs* session = m_pUiBaseBO->CommonTabs();
   const HANDLE actCtx = plqr::CommonControlsContext();
 
   ReleasePages();
@@ -144,6 +150,8 @@ LONG_PTR CZPlatformUI::InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI*
     page->m_dwTitleId = list[i].first;
     page->m_dwDialogId = list[i].second;
     page->m_pUiBaseBO = m_pUiBaseBO.get();
+    page->m_pCommonTabs = session;
+    page->m_pfnWriteBack = m_Parts.writeBackChanges;
     page->m_pOEMCUIPParam = m_pOEMCUIPParam;
     page->m_pfnComPropSheet = pPSUIInfo->pfnComPropSheet;
     page->m_hComPropSheet = pPSUIInfo->hComPropSheet;
@@ -160,10 +168,8 @@ LONG_PTR CZPlatformUI::InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI*
     }
     psp.v3.hInstance = m_hResInstance;
     psp.v3.pszTemplate = MAKEINTRESOURCEW(page->m_dwDialogId);
-    page->m_szTitle[0] = L'\0';
-    if (m_hResInstance != nullptr) {
-      LoadStringW(m_hResInstance, page->m_dwTitleId, page->m_szTitle, MAX_PATH);
-    }
+    const std::wstring title = LoadStringFromResource(m_hResInstance, page->m_dwTitleId, MAX_PATH + 1);
+    wcsncpy(page->m_szTitle, title.c_str(), MAX_PATH);
     psp.v3.pszTitle = page->m_szTitle;
     psp.v3.pfnDlgProc = CommonPageProc;
     psp.v3.lParam = reinterpret_cast<LPARAM>(page.get());

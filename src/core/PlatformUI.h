@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "PrintOem.h"
+#include "core/FeatureContainers.h"
+#include "core/PluginParts.h"
 #include "core/PropPage.h"
 #include "core/UiBaseBO.h"
-#include "features/FeatureContainers.h"
 
 class CZPlatformUI {
  public:
-  CZPlatformUI();
+  // `parts` outlives the object (the plug-in's parts are process-wide).
+  explicit CZPlatformUI(const PluginParts& parts);
   virtual ~CZPlatformUI();
   CZPlatformUI(const CZPlatformUI&) = delete;
   CZPlatformUI& operator=(const CZPlatformUI&) = delete;
@@ -34,6 +36,7 @@ class CZPlatformUI {
   HRESULT DriverEvent(DWORD dwDriverEvent, DWORD dwLevel, LPBYTE pDriverInfo, LPARAM lParam);
 
   CZUiBaseBO* BaseBO() { return m_pUiBaseBO.get(); }
+  const PluginParts& Parts() const { return m_Parts; }
   POEMCUIPPARAM SavedCUIPParam() const { return m_pOEMCUIPParam; }
   size_t PageCount() const { return m_Pages.size(); }
   CZPropPage* Page(size_t index) { return index < m_Pages.size() ? m_Pages[index].get() : nullptr; }
@@ -48,12 +51,10 @@ class CZPlatformUI {
   LONG_PTR InitSheet(PPROPSHEETUI_INFO pPSUIInfo, IPrintOemDriverUI* pDriverUI, DWORD kind);
   void ReleasePages();
 
+  const PluginParts& m_Parts;
   std::unique_ptr<CZUiBaseBO> m_pUiBaseBO;
   std::vector<std::unique_ptr<CZPropPage>> m_Pages;
   std::vector<PROPSHEETPAGEW_V4> m_PageArray;
   HANDLE m_hPrinter = nullptr;
   POEMCUIPPARAM m_pOEMCUIPParam = nullptr;
 };
-
-// Builds the feature containers from the core driver's option items.
-void CreateFeatureDictionary(CZPlatformUI* platformUI, POEMCUIPPARAM pOEMUIParam);

@@ -171,4 +171,26 @@ bool ValidatePrivateDevmode(void* out, size_t outSize) {
   return true;
 }
 
+namespace {
+
+uint32_t FirstWord(const uint8_t* record) {
+  uint32_t word = 0;
+  std::memcpy(&word, record, sizeof(word));
+  return word;
+}
+
+}  // namespace
+
+bool CoverOrInterleaveOn(const VENDORDEVMODE& body) {
+  return FirstWord(body.abFrontCover) != 0 || FirstWord(body.abBackCover) != 0 ||
+         FirstWord(body.abInterleave) != 0;
+}
+
+void WriteAppModuleName(VENDORDEVMODE& body, const std::u16string& name) {
+  constexpr size_t kMaxChars = 31;
+  std::memset(body.szAppModuleName, 0, sizeof(body.szAppModuleName));
+  const size_t count = std::min(name.size(), kMaxChars);
+  std::copy(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(count), body.szAppModuleName);
+}
+
 }  // namespace plqr

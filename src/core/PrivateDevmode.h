@@ -27,6 +27,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 namespace plqr {
@@ -251,6 +252,14 @@ inline const VENDORDEVMODE* VendorDevmodeOf(const void* record) {
   return record ? reinterpret_cast<const VENDORDEVMODE*>(static_cast<const uint8_t*>(record) + kOemHeaderSize)
                 : nullptr;
 }
+
+// A front cover, back cover or interleave page is on: the first 32-bit word
+// of its record is not 0.
+bool CoverOrInterleaveOn(const VENDORDEVMODE& body);
+
+// Writes the printing application's name into szAppModuleName: cleared
+// first, at most 31 characters.
+void WriteAppModuleName(VENDORDEVMODE& body, const std::u16string& name);
 
 // The dwSize a record's header claims, or 0 for a null record. Reads the
 // 12-byte header only; the claim is bounded again by the functions below.

@@ -9,6 +9,7 @@ void CZPropPage::Detach() {
   m_pPaperIndexMap = nullptr;
   m_pSelectionDictionary = nullptr;
   m_pUiBaseBO = nullptr;
+  m_pCommonTabs = nullptr;
   m_pOEMCUIPParam = nullptr;
   m_pDriverUI = nullptr;
 }
@@ -28,6 +29,7 @@ PAGEPARAMS BuildPageParams(const CZPropPage& page) {
     params.pPrinterName = cuip->pPrinterName;
   }
   params.pOemDriverUI = page.m_pDriverUI;
+  params.m_pCommonTabs = page.m_pCommonTabs;
   return params;
 }
 
@@ -36,9 +38,9 @@ BOOL CALLBACK DisableChild(HWND child, LPARAM /*unused*/) {
   return TRUE;
 }
 
-// Sends PSM_CHANGED once for a pending Apply request and clears it.
-void FlushApplyRequest(HWND hDlg) {
-  CCommonTabs* tabs = CCommonTabs::Instance();
+// Sends PSM_CHANGED once for a pending Apply request of the page's sheet and
+// clears it.
+void FlushApplyRequest(HWND hDlg, CCommonTabs* tabs) {
   if (tabs == nullptr || !tabs->m_bEnableApply) return;
   SendMessageW(GetParent(hDlg), PSM_CHANGED, reinterpret_cast<WPARAM>(hDlg), 0);
   tabs->m_bEnableApply = 0;
@@ -70,12 +72,12 @@ INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM l
       page->m_UnavailableOptions.clear();
       bool written = false;
       if (!changed.empty()) {
-        written = WriteBackChanges(*page, changed);
+        if (page->m_pfnWriteBack != nullptr) written = page->m_pfnWriteBack(*page, changed);
         changed.clear();
       }
       if (message != WM_INITDIALOG) {
         if (written) page->m_pUiBaseBO->NotifyPageChanges(UnavailableOptionMap(page->m_UnavailableOptions));
-        FlushApplyRequest(hDlg);
+        FlushApplyRequest(hDlg, page->m_pCommonTabs);
       } else {
         if (!page->m_bCanChange) EnumChildWindows(hDlg, DisableChild, 0);
         page->m_pUiBaseBO->NotifyPageChanges(UnavailableOptionMap(page->m_UnavailableOptions));

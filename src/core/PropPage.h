@@ -2,10 +2,13 @@
 #pragma once
 
 #include "PrintOem.h"
+#include "core/FeatureContainers.h"
 #include "core/PageParams.h"
-#include "features/FeatureContainers.h"
 
 class CZUiBaseBO;
+class CCommonTabs;
+class CZPropPage;
+struct VENDORRETURNITEMS;
 
 class CZPropPage {
  public:
@@ -20,6 +23,9 @@ class CZPropPage {
   DWORD m_dwTitleId = 0;
   DWORD m_dwDialogId = 0;
   CZUiBaseBO* m_pUiBaseBO = nullptr;
+  CCommonTabs* m_pCommonTabs = nullptr;  // the session of the sheet
+  // The feature model's write-back (PluginParts::writeBackChanges).
+  bool (*m_pfnWriteBack)(CZPropPage& page, VENDORRETURNITEMS& changed) = nullptr;
   POEMCUIPPARAM m_pOEMCUIPParam = nullptr;
   PFNCOMPROPSHEET m_pfnComPropSheet = nullptr;
   HANDLE m_hComPropSheet = nullptr;
@@ -36,8 +42,3 @@ class CZPropPage {
 // changes back, enables Apply, makes pages read-only without permission and
 // confirms PSN_APPLY to the sheet.
 INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Writes a page's changed dictionary back into the core driver's option
-// items; true when at least one change was accepted. Refills the page's
-// unavailable-option map.
-bool WriteBackChanges(CZPropPage& page, VENDORRETURNITEMS& changed);

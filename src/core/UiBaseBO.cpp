@@ -2,9 +2,7 @@
 
 #include <new>
 
-#include "support/UiInterface.h"
-
-CZUiBaseBO::CZUiBaseBO() : m_pVendor(new (std::nothrow) CUiInterface()) {}
+CZUiBaseBO::CZUiBaseBO(const PluginParts& parts) : m_pVendor(new (std::nothrow) CUiInterface(parts)) {}
 
 CZUiBaseBO::~CZUiBaseBO() = default;
 
@@ -58,6 +56,5 @@ HINSTANCE CZUiBaseBO::ResourceLibrary(HANDLE hPrinter) {
 }
 
 CCommonTabs* CZUiBaseBO::CommonTabs() {
-  auto* vendor = static_cast<CUiInterface*>(m_pVendor.get());
-  return vendor ? &vendor->CommonTabs() : nullptr;
+  return m_pVendor ? &m_pVendor->CommonTabs() : nullptr;
 }

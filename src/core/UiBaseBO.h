@@ -3,11 +3,13 @@
 
 #include <memory>
 
-#include "support/UiVendorProtocol.h"
+#include "core/UiInterface.h"
+
+struct PluginParts;
 
 class CZUiBaseBO {
  public:
-  CZUiBaseBO();
+  explicit CZUiBaseBO(const PluginParts& parts);
   virtual ~CZUiBaseBO();
   CZUiBaseBO(const CZUiBaseBO&) = delete;
   CZUiBaseBO& operator=(const CZUiBaseBO&) = delete;
@@ -28,8 +30,8 @@ class CZUiBaseBO {
   CCommonTabs* CommonTabs();
 
   // Null when it could not be created.
-  CZUiVendorProtocol* Vendor() { return m_pVendor.get(); }
+  CUiInterface* Vendor() { return m_pVendor.get(); }
 
  private:
-  std::unique_ptr<CZUiVendorProtocol> m_pVendor;
+  std::unique_ptr<CUiInterface> m_pVendor;
 };

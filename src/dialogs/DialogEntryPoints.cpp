@@ -2,22 +2,22 @@
 
 #include "support/Logging.h"
 
-DialogOutcome ShowCustomSizesDialog(HINSTANCE, HWND, PAGEPARAMS*, PVENDORRETURNITEMS) {
+DialogOutcome ShowCustomSizesDialog(HWND, const DialogContext&) {
   plqr::LogMessage(L"VALMERO - ShowCustomSizesDialog() => not available\r\n");
   return DialogOutcome::kNotAvailable;
 }
 
-DialogOutcome ShowCoversDialog(HINSTANCE, HWND, PAGEPARAMS*, PVENDORRETURNITEMS) {
+DialogOutcome ShowCoversDialog(HWND, const DialogContext&) {
   plqr::LogMessage(L"VALMERO - ShowCoversDialog() => not available\r\n");
   return DialogOutcome::kNotAvailable;
 }
 
-DialogOutcome ShowInterleaveDialog(HINSTANCE, HWND, PAGEPARAMS*, PVENDORRETURNITEMS) {
+DialogOutcome ShowInterleaveDialog(HWND, const DialogContext&) {
   plqr::LogMessage(L"VALMERO - ShowInterleaveDialog() => not available\r\n");
   return DialogOutcome::kNotAvailable;
 }
 
-DialogOutcome ShowMarginsDialog(HINSTANCE, HWND, void*) {
+DialogOutcome ShowMarginsDialog(HWND, const DialogContext&) {
   plqr::LogMessage(L"VALMERO - ShowMarginsDialog() => not available\r\n");
   return DialogOutcome::kNotAvailable;
 }

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "features/FeatureContainers.h"
+#include "core/FeatureContainers.h"
 
 namespace plqr {
 

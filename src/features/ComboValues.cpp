@@ -26,7 +26,7 @@ void FillGUIValuesForCombo(HWND hDlg, const PAGEPARAMS* params, const std::wstri
     const LRESULT index =
         SendMessageW(list, CB_INSERTSTRING, position, reinterpret_cast<LPARAM>(entry.text.c_str()));
     if (entry.hasItemId && index >= 0) {
-      SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(entry.itemId));
+      SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(index), PaperItemData(entry.itemId));
     }
     ++position;
   }
@@ -43,6 +43,15 @@ std::wstring GetStringFromiSel(const std::wstring& keyword, const PAGEPARAMS* pa
   if (!stored) return std::wstring();
   if (found != nullptr) *found = true;
   return plqr::DisplayTextOf(*stored);
+}
+
+std::optional<uint32_t> GetOptionIndexAt(const std::wstring& keyword, const PAGEPARAMS* params,
+                                         uint32_t position) {
+  if (params == nullptr || params->m_OptionNameDictionary == nullptr) return std::nullopt;
+  const auto stored = plqr::OptionNameAt(*params->m_OptionNameDictionary, keyword, position);
+  if (!stored) return std::nullopt;
+  if (!plqr::IsPaperKeyword(keyword)) return position;
+  return plqr::PaperIndexOf(*stored);
 }
 
 uint32_t GetiSelFromString(const std::wstring& keyword, const std::wstring& text, const PAGEPARAMS* params,

@@ -6,13 +6,25 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/PageParams.h"
 
+// Paper lists keep each entry's paper item ID in its item data shifted left
+// by one: bit 0 stays free for the unavailable mark of the lists with
+// unavailable items (controls/UnavailableCombo.h), so that an odd ID never
+// reads as unavailable and marking an entry never changes its ID.
+constexpr LRESULT PaperItemData(uint32_t itemId) {
+  return static_cast<LRESULT>(itemId) << 1;
+}
+constexpr uint32_t PaperItemIdOfData(LRESULT itemData) {
+  return static_cast<uint32_t>(static_cast<ULONG_PTR>(itemData) >> 1);
+}
+
 // Fills list `controlId` of `hDlg` with the keyword's option names (shown up
 // to their last colon). Paper lists ("PaperSize", "PageSize") get each
-// entry's paper item ID as item data. When the list was filled and the
+// entry's paper item ID as item data (PaperItemData). When the list was filled and the
 // private device mode is present, wNextPaperItemId becomes the last
 // user-paper item ID of the list (0 when none). A keyword without entries
 // leaves the list and the device mode untouched. `bFriendlyKeyword` only
@@ -25,6 +37,14 @@ void FillGUIValuesForCombo(HWND hDlg, const PAGEPARAMS* params, const std::wstri
 // and leaves *found alone.
 std::wstring GetStringFromiSel(const std::wstring& keyword, const PAGEPARAMS* params, uint32_t iSel,
                                bool* found);
+
+// The core driver's option index of the keyword's entry at list position
+// `position`: for paper keywords the index after the entry's last colon (a
+// paper list leaves out the forms it has no name for, so positions and
+// option indexes part), for other keywords the position; nothing when the
+// keyword has no entry there.
+std::optional<uint32_t> GetOptionIndexAt(const std::wstring& keyword, const PAGEPARAMS* params,
+                                         uint32_t position);
 
 // The position of the keyword's first option whose stored text equals `text`
 // exactly (paper entries include ":index"); sets *found to true. When none

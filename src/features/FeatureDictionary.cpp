@@ -1,5 +1,6 @@
 #include "features/FeatureDictionary.h"
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,20 +11,19 @@
 #include "features/PaperOptions.h"
 #include "features/PaperTable.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 #include "support/Spooler.h"
 
 namespace {
 
 // Item IDs of user-defined forms, handed out across every platform UI object
-// of the process.
-uint32_t g_nextUserPaperItemId = plqr::kUserPaperItemIdFirst;
+// of the process and every thread that builds a dictionary.
+std::atomic<uint32_t> g_nextUserPaperItemId{plqr::kUserPaperItemIdFirst};
 
 std::optional<std::wstring> LoadLibraryString(HINSTANCE module, UINT stringId) {
-  if (module == nullptr) return std::nullopt;
-  wchar_t text[MAX_PATH] = {};
-  const int length = LoadStringW(module, stringId, text, MAX_PATH);
-  if (length <= 0) return std::nullopt;
-  return std::wstring(text, static_cast<size_t>(length));
+  std::wstring text = LoadStringFromResource(module, stringId);
+  if (text.empty()) return std::nullopt;
+  return text;
 }
 
 // What the spooler knows of a form (level 1), sizes in tenths of a
@@ -59,17 +59,17 @@ void AddNupItem(CZPlatformUI& platform, const OPTITEM& item) {
 }
 
 void AddPaperItem(CZPlatformUI& platform, const OPTITEM& item, const std::wstring& keyword, HANDLE hPrinter) {
-  std::vector<std::wstring> formNames;
+  std::vector<plqr::FormOption> forms;
   const OPTTYPE& type = *item.pOptType;
   for (WORD k = 0; type.pOptParam != nullptr && k < type.Count; ++k) {
     const OPTPARAM& option = type.pOptParam[k];
-    if (plqr::IsTextName(option.pData)) formNames.emplace_back(option.pData);
+    if (plqr::IsTextName(option.pData)) forms.push_back({k, option.pData});
   }
   const HINSTANCE module = platform.m_hResInstance;
   const auto outcomes = plqr::AddPaperOptions(
-      keyword, formNames, [hPrinter](const std::wstring& name) { return LookUpForm(hPrinter, name); },
+      keyword, forms, [hPrinter](const std::wstring& name) { return LookUpForm(hPrinter, name); },
       [module](uint32_t stringId) { return LoadLibraryString(module, stringId); },
-      platform.m_OptionNameDictionary, platform.m_PaperIndexMap, g_nextUserPaperItemId);
+      platform.m_OptionNameDictionary, platform.m_PaperIndexMap, [] { return g_nextUserPaperItemId++; });
 
   using Kind = plqr::PaperOptionOutcome::Kind;
   for (const plqr::PaperOptionOutcome& outcome : outcomes) {
@@ -82,10 +82,10 @@ void AddPaperItem(CZPlatformUI& platform, const OPTITEM& item, const std::wstrin
         line += L"user form";
         break;
       case Kind::Other:
-        line += L"other form";
+        line += L"other form, no entry unless matched by name";
         break;
       case Kind::Duplicate:
-        line += L"duplicate, no index\r\n";
+        line += L"duplicate, no entry\r\n";
         plqr::LogMessage(line.c_str());
         continue;
       case Kind::MatchedByName:
@@ -119,7 +119,7 @@ void AddOptionNames(CZPlatformUI& platform, const OPTITEM& item, const std::wstr
 namespace plqr {
 
 uint32_t PeekNextUserPaperItemId() {
-  return g_nextUserPaperItemId;
+  return g_nextUserPaperItemId.load();
 }
 
 }  // namespace plqr

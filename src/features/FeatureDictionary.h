@@ -1,9 +1,17 @@
-// Building the feature containers from the core driver's option items
-// (CreateFeatureDictionary itself is declared with the platform UI object
-// that owns the containers).
+// Building the feature containers of the platform UI object from the core
+// driver's option items.
 #pragma once
 
 #include <cstdint>
+
+#include "PrintOem.h"
+
+class CZPlatformUI;
+
+// Fetches the resource library into the platform UI object and adds every
+// item's selection and option names to its containers (the platform UI runs
+// it through PluginParts each time the core driver hands over its items).
+void CreateFeatureDictionary(CZPlatformUI* platformUI, POEMCUIPPARAM pOEMUIParam);
 
 namespace plqr {
 

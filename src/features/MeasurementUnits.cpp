@@ -3,9 +3,9 @@
 #include <cwchar>
 #include <string>
 
-#include "features/DialogUtils.h"
 #include "features/UnitText.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 
 bool IsMetricLocale() {
   wchar_t country[7] = {};

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "features/FeatureContainers.h"
+#include "core/FeatureContainers.h"
 
 namespace plqr {
 

@@ -27,30 +27,30 @@ bool AnyOptionNameContains(const OptionNameDictionary& names, const std::wstring
 }
 
 std::vector<PaperOptionOutcome> AddPaperOptions(const std::wstring& keyword,
-                                                const std::vector<std::wstring>& formNames,
+                                                const std::vector<FormOption>& forms,
                                                 const FormLookup& lookupForm, const PaperNameLoader& loadName,
                                                 OptionNameDictionary& names, PaperIndexMap& paperIndexes,
-                                                uint32_t& nextUserItemId) {
+                                                const UserItemIdSource& takeUserItemId) {
   std::vector<PaperOptionOutcome> outcomes;
   std::vector<std::pair<uint32_t, std::wstring>> otherForms;  // (paper index, form name)
-  uint32_t paperIndex = 0;
 
-  for (const std::wstring& formName : formNames) {
+  for (const FormOption& form : forms) {
+    const std::wstring& formName = form.name;
+    const uint32_t paperIndex = form.optionIndex;
     const FormFacts facts = lookupForm ? lookupForm(formName) : FormFacts{};
     uint32_t stringId = 0;
     if (facts.kind == FormFacts::Kind::Printer) stringId = FindPaperStringIdBySize(facts.width, facts.length);
 
     PaperOptionOutcome outcome;
     outcome.formName = formName;
+    outcome.paperIndex = paperIndex;
     bool duplicate = false;
     if (const std::optional<std::wstring> text = LoadName(loadName, stringId)) {
       if (!AnyOptionNameContains(names, *text)) {
         names.emplace(keyword, FormatPaperEntry(*text, paperIndex));
         outcome.kind = PaperOptionOutcome::Kind::Known;
-        outcome.paperIndex = paperIndex;
         outcome.itemId = PaperItemIdForStringId(stringId);
         paperIndexes.emplace(paperIndex, outcome.itemId);
-        ++paperIndex;
         outcomes.push_back(std::move(outcome));
         continue;
       }
@@ -59,17 +59,13 @@ std::vector<PaperOptionOutcome> AddPaperOptions(const std::wstring& keyword,
     if (facts.kind == FormFacts::Kind::User) {
       names.emplace(keyword, FormatPaperEntry(formName, paperIndex));
       outcome.kind = PaperOptionOutcome::Kind::UserForm;
-      outcome.paperIndex = paperIndex;
-      outcome.itemId = nextUserItemId++;
+      outcome.itemId = takeUserItemId ? takeUserItemId() : 0;
       paperIndexes.emplace(paperIndex, outcome.itemId);
-      ++paperIndex;
     } else if (duplicate) {
       outcome.kind = PaperOptionOutcome::Kind::Duplicate;
     } else {
       outcome.kind = PaperOptionOutcome::Kind::Other;
-      outcome.paperIndex = paperIndex;
       otherForms.emplace_back(paperIndex, formName);
-      ++paperIndex;
     }
     outcomes.push_back(std::move(outcome));
   }

@@ -1,6 +1,9 @@
 // Naming the options of a paper-size item: each form the core driver offers
 // becomes "name:paperIndex" in the option-name dictionary, with the paper
-// item ID of its index in the paper index map. Known sizes take the name of
+// item ID of its index in the paper index map. The paper index of a form is
+// its option index in the core driver's item, so that a list entry always
+// leads back to the option it stands for, whatever was left out before it
+// (options named by resource ID, duplicates, forms without a name of ours). Known sizes take the name of
 // the built-in table, user forms keep their own name and a user-paper item
 // ID, other forms are matched by name against a few table names.
 //
@@ -13,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "features/FeatureContainers.h"
+#include "core/FeatureContainers.h"
 #include "features/PaperTable.h"
 
 namespace plqr {
@@ -37,13 +40,22 @@ using FormLookup = std::function<FormFacts(const std::wstring& formName)>;
 inline constexpr uint32_t kPaperNameMatchOrder[] = {10026, 10025, 10024, 10035, 10036,
                                                     10037, 10038, 10039, 10040};
 
+// One option of the form item whose name is a text.
+struct FormOption {
+  uint32_t optionIndex;  // its position among all options of the item
+  std::wstring name;
+};
+
 // What happened to one form, for the log.
 struct PaperOptionOutcome {
   std::wstring formName;
   enum class Kind : uint8_t { Known, UserForm, Other, Duplicate, MatchedByName } kind = Kind::Other;
-  uint32_t paperIndex = 0;  // not meaningful for Duplicate
+  uint32_t paperIndex = 0;  // the option index; no entry for Duplicate and unmatched Other
   uint32_t itemId = 0;      // Known, UserForm and MatchedByName
 };
+
+// Hands out the next user-form item ID (the process-wide counter).
+using UserItemIdSource = std::function<uint32_t()>;
 
 // "name:index".
 std::wstring FormatPaperEntry(const std::wstring& name, uint32_t paperIndex);
@@ -51,15 +63,15 @@ std::wstring FormatPaperEntry(const std::wstring& name, uint32_t paperIndex);
 // True when any value of the dictionary, under any keyword, contains `text`.
 bool AnyOptionNameContains(const OptionNameDictionary& names, const std::wstring& text);
 
-// Adds the paper options of one form item under `keyword`. `formNames` are
-// the item's string option names in option order. `nextUserItemId` is the
-// process-wide user-form counter: each user form takes its value and
-// advances it. A paper index already in `paperIndexes` keeps its item ID.
-// Returns what happened to each form, in order, the matches by name last.
+// Adds the paper options of one form item under `keyword`. `forms` are the
+// item's options whose names are texts, in option order. Each user form
+// takes an item ID from `takeUserItemId`. A paper index already in
+// `paperIndexes` keeps its item ID. Returns what happened to each form, in
+// order, the matches by name last.
 std::vector<PaperOptionOutcome> AddPaperOptions(const std::wstring& keyword,
-                                                const std::vector<std::wstring>& formNames,
+                                                const std::vector<FormOption>& forms,
                                                 const FormLookup& lookupForm, const PaperNameLoader& loadName,
                                                 OptionNameDictionary& names, PaperIndexMap& paperIndexes,
-                                                uint32_t& nextUserItemId);
+                                                const UserItemIdSource& takeUserItemId);
 
 }  // namespace plqr

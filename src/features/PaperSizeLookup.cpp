@@ -6,6 +6,7 @@
 
 #include "features/PaperTable.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 #include "support/Spooler.h"
 
 bool GetPaperSizeByName(HANDLE hPrinter, HINSTANCE module, const wchar_t* formName, int32_t* width,
@@ -22,9 +23,8 @@ bool GetPaperSizeByName(HANDLE hPrinter, HINSTANCE module, const wchar_t* formNa
       found = true;
     } else if (module != nullptr) {
       const plqr::PaperSizeRow* row = plqr::FindPaperRowByName(name, [module](uint32_t stringId) {
-        wchar_t text[MAX_PATH] = {};
-        const int n = LoadStringW(module, stringId, text, MAX_PATH);
-        return n > 0 ? std::optional<std::wstring>(std::wstring(text, static_cast<size_t>(n))) : std::nullopt;
+        std::wstring text = LoadStringFromResource(module, stringId);
+        return text.empty() ? std::nullopt : std::optional<std::wstring>(std::move(text));
       });
       if (row != nullptr) {
         foundWidth = row->width;

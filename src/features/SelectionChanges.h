@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
+#include "core/FeatureContainers.h"
 #include "core/PageParams.h"
-#include "features/FeatureContainers.h"
 
 // Records `iSel` under `keyword` in a page's changed dictionary (inserted, or
 // replaced when it differs). A null dictionary is ignored.

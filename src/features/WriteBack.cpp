@@ -15,11 +15,11 @@ constexpr LPARAM kUnavailableOptionParam = 8;
 // 0x08 bit its constraints set, and the platform header's OPTPF_DISABLED (0x02).
 constexpr DWORD kUnavailableOptionFlags = 0x08 | OPTPF_DISABLED;
 
-// The sheet kind the core driver is told: document pages 201 to 205 are
-// OEMCUIP_DOCPROP, every other page OEMCUIP_PRNPROP.
+// The sheet kind the core driver is told: OEMCUIP_DOCPROP for a page of the
+// document sheet, OEMCUIP_PRNPROP for every other (the page kind of the page
+// table).
 DWORD UpdateMode(const CZPropPage& page) {
-  if (page.m_dwPageKind == OEMCUIP_DOCPROP || page.m_dwPageKind == OEMCUIP_PRNPROP) return page.m_dwPageKind;
-  return (page.m_dwDialogId >= 201 && page.m_dwDialogId <= 205) ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP;
+  return page.m_dwPageKind == OEMCUIP_DOCPROP ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP;
 }
 
 // What an item held before a change was tried on it.

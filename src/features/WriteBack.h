@@ -1,10 +1,18 @@
-// Writing a page's recorded changes into the core driver's option items
-// (WriteBackChanges is declared with the page object it works on) and the
-// page's list of unavailable options.
+// Writing a page's recorded changes into the core driver's option items and
+// the page's list of unavailable options.
 #pragma once
 
 #include "PrintOem.h"
-#include "features/FeatureContainers.h"
+#include "core/FeatureContainers.h"
+
+class CZPropPage;
+struct VENDORRETURNITEMS;
+
+// Writes a page's changed dictionary back into the core driver's option
+// items; true when at least one change was accepted. Refills the page's
+// unavailable-option map. (The common page procedure runs it through
+// PluginParts after each handler call.)
+bool WriteBackChanges(CZPropPage& page, VENDORRETURNITEMS& changed);
 
 namespace plqr {
 

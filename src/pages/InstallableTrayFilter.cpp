@@ -1,14 +1,8 @@
 #include "pages/InstallableTrayFilter.h"
 
+#include "core/CommonTabs.h"
+#include "core/PageParams.h"
 #include "support/Logging.h"
-
-namespace {
-
-// Set by the device options page's Install and Uninstall buttons; nothing
-// sets it yet.
-bool m_bInstallableOptionsUpdated = false;
-
-}  // namespace
 
 int FilterUninstalledTrays(HWND /*hDlg*/, int controlId, const PAGEPARAMS* /*params*/) {
   plqr::LogMessageInt(L"VALMERO - FilterUninstalledTrays() => no installable options list, control = ",
@@ -16,6 +10,7 @@ int FilterUninstalledTrays(HWND /*hDlg*/, int controlId, const PAGEPARAMS* /*par
   return 0;
 }
 
-bool InstallableOptionsUpdated() {
-  return m_bInstallableOptionsUpdated;
+bool InstallableOptionsUpdated(const PAGEPARAMS* params) {
+  const CCommonTabs* session = params != nullptr ? params->m_pCommonTabs : nullptr;
+  return session != nullptr && session->m_bInstallableOptionsUpdated;
 }

@@ -1,7 +1,7 @@
 // The paper page's link to the installable options of the printer: the
 // filter that removes trays and output bins that are not installed from the
-// page's lists, and the process-wide flag that says the options were
-// changed on the device options page in this session.
+// page's lists, and whether the options were changed on the device options
+// page in this sheet (m_bInstallableOptionsUpdated of the sheet session).
 //
 // The installable options list and its editing belong to the device options
 // page. Until that page provides the list, the filter knows of no uninstalled
@@ -16,6 +16,5 @@ struct PAGEPARAMS;
 // installed; returns how many it removed.
 int FilterUninstalledTrays(HWND hDlg, int controlId, const PAGEPARAMS* params);
 
-// m_bInstallableOptionsUpdated: set once the user installed or uninstalled a
-// unit in this process.
-bool InstallableOptionsUpdated();
+// The user installed or uninstalled a unit in this sheet.
+bool InstallableOptionsUpdated(const PAGEPARAMS* params);

@@ -151,10 +151,10 @@ PaperConstraintResult ApplyPaperConstraints(const PaperConstraintInput& in) {
     out.enablePrintOnOptions = false;
   }
 
-  // 4. Zoom and print-on.
+  // 4. Zoom and print-on: a zoom other than 100 % only explains itself here
+  // (the zoom controls lock the print-on list as they change it).
   if (in.scale != kZoomDefault) {
     out.hint = PaperHint{kLabelPrintOn, -20, kHintPrintOnLocked};
-    out.enablePrintOn = false;
   } else {
     out.enablePrintOn = true;
   }

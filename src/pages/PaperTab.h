@@ -5,21 +5,25 @@
 // routine makes unavailable every paper, tray, media type and output bin that
 // does not go with the current choices, and it keeps the duplex and
 // rotation-sort flags that the print settings page reads.
+//
+// The decisions live in pages/PaperRules.h; this class applies them to the
+// page's windows. What every page does alike is its CPageFrame.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <map>
+#include <string>
 
+#include "controls/PageFrame.h"
+#include "core/Observer.h"
 #include "core/PageParams.h"
-#include "features/Observer.h"
-#include "features/QuickSettingsPanel.h"
 
 class CPaperTab : public IObserver {
  public:
-  CPaperTab() = default;
-  ~CPaperTab() override;
+  CPaperTab();
+  ~CPaperTab() override = default;
   CPaperTab(const CPaperTab&) = delete;
   CPaperTab& operator=(const CPaperTab&) = delete;
 
@@ -27,46 +31,40 @@ class CPaperTab : public IObserver {
                       VENDORRETURNITEMS* changedSelections) override;
   void UpdateConstraints(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections) override;
 
-  // One message of the page.
-  BOOL HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* params,
-                     PVENDORRETURNITEMS changed);
+  // One message of the page (see PaperTabHandler).
+  BOOL HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
+                     PVENDORRETURNITEMS changedSelections);
 
-  void OnInitDialog(HWND hDlg, PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void InitPaperTab(HWND hDlg, PAGEPARAMS* params, PVENDORRETURNITEMS changed, bool isSettingsChangeRequest);
-  void ApplyConstraints(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
+  void OnInitDialog(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void InitPaperTab(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections,
+                    bool isSettingsChangeRequest);
+  void ApplyConstraints(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
 
-  void UpdatePaperSize(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdatePrintOn(PAGEPARAMS* params);
-  void UpdateScaleToFit(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdatePrintOnCenter(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateCenterZoom(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateStaple(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateInputBin(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateMediaType(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateOutputBin(PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void UpdateZoomEdit(PAGEPARAMS* params, WORD notification);
-  void UpdateZoomScroll(PAGEPARAMS* params, WPARAM wParam);
-  void UpdateDuplexFlag(PAGEPARAMS* params);
-  void UpdateRotationSortFlag(PAGEPARAMS* params);
+  // Control operations.
+  void UpdatePaperSize(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdatePrintOn(HWND hDlg, PAGEPARAMS* context);
+  void UpdateScaleToFit(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdatePrintOnCenter(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateCenterZoom(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateStaple(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateInputBin(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateMediaType(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateOutputBin(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
+  void UpdateZoomEdit(HWND hDlg, PAGEPARAMS* context, WORD notification);
+  void UpdateZoomScroll(HWND hDlg, PAGEPARAMS* context, WPARAM wParam);
+  void UpdateDuplexFlag(HWND hDlg, PAGEPARAMS* context);
+  void UpdateRotationSortFlag(HWND hDlg, PAGEPARAMS* context);
 
   // The identifier of the paper that is printed on (-1 when none).
-  int32_t PaperId() const;
-
-  HWND Window() const { return m_hWnd; }
-  HWND HintIcon() const { return m_hHint; }
+  int32_t PaperId(HWND hDlg, const PAGEPARAMS* context) const;
 
  private:
-  void OnCommand(WORD id, WORD notification, PAGEPARAMS* params, PVENDORRETURNITEMS changed);
-  void OnDestroy();
-  void SetStapleImage(const PAGEPARAMS* params);
-  void EnableZoomControls(bool enable);
-  void SelectSameText(int controlId, const std::wstring& text);
+  void OnCommand(HWND hDlg, WORD id, WORD notification, PAGEPARAMS* context, PVENDORRETURNITEMS changed);
+  void SetStapleImage(const PAGEPARAMS* context);
+  void EnableZoomControls(HWND hDlg, bool enable);
+  void SelectSameText(HWND hDlg, int controlId, const std::wstring& text);
 
-  HWND m_hWnd = nullptr;
-  HWND m_hHint = nullptr;
-  CQuickSettings m_Panel;
-  HCURSOR m_hHand = nullptr;
-  HCURSOR m_hArrow = nullptr;
+  CPageFrame m_Frame;
   // Set while the page writes its own controls: the notifications that
   // causes are not user changes.
   bool m_bFilling = false;
@@ -74,16 +72,6 @@ class CPaperTab : public IObserver {
 
 // The page handler (template 202) and the destroyer of the instance it
 // creates.
-BOOL PaperTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* params,
-                     PVENDORRETURNITEMS changed, void** ppPageInstance);
+BOOL PaperTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
+                     PVENDORRETURNITEMS changedSelections, void** ppPageInstance);
 void DestroyPaperTab(void* instance);
-
-// The paper page's map from position in the paper size list to paper
-// identifier, process-wide; the custom paper sizes dialog adds its entries.
-std::map<uint32_t, uint32_t>& PaperTabPaperIndexMap();
-
-// The resource library the paper page was opened from (null before).
-HINSTANCE PaperTabResources();
-
-// The more-input-options dialog (221) over `owner`, for `page`.
-INT_PTR ShowMoreInputOptionsDialog(HINSTANCE resources, HWND owner, CPaperTab* page);

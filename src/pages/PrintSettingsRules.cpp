@@ -20,12 +20,6 @@ int FloorToStep(int value, int step) {
   return rest < 0 ? value - rest - step : value - rest;
 }
 
-uint32_t FirstWord(const uint8_t* record) {
-  uint32_t word = 0;
-  std::memcpy(&word, record, sizeof(word));
-  return word;
-}
-
 void ShowHint(HintState& hint, int anchorId, uint32_t textId, int offsetX = 0, int offsetY = 0) {
   hint = HintState{true, anchorId, textId, offsetX, offsetY};
 }
@@ -39,12 +33,14 @@ void EnableDuplexRadios(PrintSettingsControls& controls, bool enabled) {
   for (ToggleState& radio : controls.duplex) radio.enabled = enabled;
 }
 
+void DuplexFromRadios(PrintSettingsModel& model);
+
 // Duplex off and locked, as covers, layout modes, papers and media types
 // demand.
 void ForceDuplexOff(PrintSettingsModel& model) {
   CheckDuplexRadio(model.controls, 0);
   EnableDuplexRadios(model.controls, false);
-  ApplyDuplexFromRadios(model);
+  DuplexFromRadios(model);
 }
 
 void Record(PrintSettingsModel& model, const char* keyword, uint32_t value) {
@@ -94,10 +90,6 @@ int NupIndexOf(uint16_t pagesPerSheet, bool booklet) {
     default:
       return pagesPerSheet;
   }
-}
-
-int16_t AsSigned16(long value) {
-  return static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFF));
 }
 
 int16_t CopiesAfterStep(int current, int delta) {
@@ -191,14 +183,9 @@ JobTypeDecision DecideJobType(uint32_t jobType, uint32_t authenticationMode) {
   return decision;
 }
 
-bool CoverInUse(const VENDORDEVMODE& body) {
-  return FirstWord(body.abFrontCover) != 0 || FirstWord(body.abBackCover) != 0 ||
-         FirstWord(body.abInterleave) != 0;
-}
-
 ConstraintInputs ConstraintInputsOf(const VENDORDEVMODE& body) {
   ConstraintInputs inputs;
-  inputs.coverInUse = CoverInUse(body);
+  inputs.coverInUse = CoverOrInterleaveOn(body);
   inputs.layoutMode = body.sPageProcessingMode;
   char16_t shift[kDecimalTextChars] = {};
   std::memcpy(shift, body.szShiftBinding, sizeof(shift) - sizeof(char16_t));
@@ -214,7 +201,9 @@ bool IsSimplexOnlyMediaType(uint32_t mediaType) {
   return mediaType == 4 || (mediaType >= 6 && mediaType <= 11);
 }
 
-void ApplyDuplexFromRadios(PrintSettingsModel& model) {
+namespace {
+
+void DuplexFromRadios(PrintSettingsModel& model) {
   int16_t value = 0;
   for (int i = 0; i < 3; ++i) {
     if (model.controls.duplex[i].checked) {
@@ -229,12 +218,12 @@ void ApplyDuplexFromRadios(PrintSettingsModel& model) {
   model.values.settingsChanged = true;
 }
 
-void ApplyBookletLayout(PrintSettingsModel& model, const ConstraintInputs& inputs) {
+void BookletLayout(PrintSettingsModel& model, const ConstraintInputs& inputs) {
   PrintSettingsControls& controls = model.controls;
   if (model.values.booklet) {
     CheckDuplexRadio(controls, 2);
     EnableDuplexRadios(controls, false);
-    ApplyDuplexFromRadios(model);
+    DuplexFromRadios(model);
     controls.pageBorders.visible = false;
     controls.firstPageVisible = false;
     controls.bookletValueVisible = true;
@@ -243,7 +232,7 @@ void ApplyBookletLayout(PrintSettingsModel& model, const ConstraintInputs& input
     return;
   }
   if (!controls.duplex[0].enabled) CheckDuplexRadio(controls, 0);
-  ApplyDuplexFromRadios(model);
+  DuplexFromRadios(model);
   const bool unshifted = inputs.shift == 0.0 && inputs.scale == 100;
   if (!inputs.coverInUse && inputs.layoutMode == 1 && unshifted) {
     EnableDuplexRadios(controls, true);
@@ -255,7 +244,7 @@ void ApplyBookletLayout(PrintSettingsModel& model, const ConstraintInputs& input
   controls.bookletValueVisible = false;
 }
 
-void ApplyPrintSettingsConstraints(PrintSettingsModel& model, const ConstraintInputs& inputs) {
+void Constraints(PrintSettingsModel& model, const ConstraintInputs& inputs) {
   PrintSettingsControls& controls = model.controls;
   PrintSettingsValues& values = model.values;
 
@@ -328,10 +317,10 @@ void ApplyPrintSettingsConstraints(PrintSettingsModel& model, const ConstraintIn
     CheckDuplexRadio(controls, 0);
     controls.bookletAvailable = false;
     EnableDuplexRadios(controls, false);
-    ApplyDuplexFromRadios(model);
+    DuplexFromRadios(model);
     ShowHint(controls.hints[0], kDuplexGroupId, kHintDuplexText);
   } else {
-    ApplyBookletLayout(model, inputs);
+    BookletLayout(model, inputs);
   }
 
   // 11. A media type that cannot be printed on both sides.
@@ -349,6 +338,23 @@ void ApplyPrintSettingsConstraints(PrintSettingsModel& model, const ConstraintIn
 
   // 13. The paper page may have forbidden rotation sort meanwhile.
   RotationSortVersusPaper(model, inputs);
+}
+
+}  // namespace
+
+PrintSettingsModel ApplyDuplexFromRadios(PrintSettingsModel model) {
+  DuplexFromRadios(model);
+  return model;
+}
+
+PrintSettingsModel ApplyBookletLayout(PrintSettingsModel model, const ConstraintInputs& inputs) {
+  BookletLayout(model, inputs);
+  return model;
+}
+
+PrintSettingsModel ApplyPrintSettingsConstraints(PrintSettingsModel model, const ConstraintInputs& inputs) {
+  Constraints(model, inputs);
+  return model;
 }
 
 }  // namespace plqr

@@ -4,9 +4,10 @@
 // and user-authentication rules, and the constraint routine that keeps the
 // page consistent with the other pages and dialogs.
 //
-// The constraint routine works on a model of the controls it touches and of
-// the settings it writes: the page reads the model from its windows, runs
-// the rules and writes the model back.
+// The constraint routine decides on a model of the controls it touches and
+// of the settings it writes: the page reads the model from its windows and
+// device modes, the rules return the model as it must become, and the page
+// writes that back.
 //
 // Portable: no platform headers.
 #pragma once
@@ -48,9 +49,6 @@ constexpr int kMinCopies = 1;
 constexpr int kMaxCopies = 999;
 constexpr int kMaxBookletValue = 10000;
 constexpr int kBookletValueStep = 4;
-
-// The edit's text as the 16-bit signed number the page stores.
-int16_t AsSigned16(long value);
 
 // One step of the copies up-down: one less for a negative delta, else one
 // more, kept within 1 to 999.
@@ -205,23 +203,19 @@ constexpr uint32_t kHintNupText = 676;
 // type comes from the changed dictionary and is set by the caller).
 ConstraintInputs ConstraintInputsOf(const VENDORDEVMODE& body);
 
-// A front cover, back cover or interleave record is in use: its first
-// 32-bit word is not 0.
-bool CoverInUse(const VENDORDEVMODE& body);
-
 // Media types that never go through the duplex unit.
 bool IsSimplexOnlyMediaType(uint32_t mediaType);
 
 // The duplex value of the checked radio (0 when none) into dmDuplex, the
 // "Duplex" option recorded, DM_DUPLEX set, the settings changed.
-void ApplyDuplexFromRadios(PrintSettingsModel& model);
+PrintSettingsModel ApplyDuplexFromRadios(PrintSettingsModel model);
 
 // Booklet on: short-edge duplex, locked; the booklet controls instead of
 // the page borders and first-page list; the duplex hint. Booklet off: the
 // duplex radios and N-up list unlocked again when nothing else locks them.
-void ApplyBookletLayout(PrintSettingsModel& model, const ConstraintInputs& inputs);
+PrintSettingsModel ApplyBookletLayout(PrintSettingsModel model, const ConstraintInputs& inputs);
 
 // The thirteen rules, in order.
-void ApplyPrintSettingsConstraints(PrintSettingsModel& model, const ConstraintInputs& inputs);
+PrintSettingsModel ApplyPrintSettingsConstraints(PrintSettingsModel model, const ConstraintInputs& inputs);
 
 }  // namespace plqr

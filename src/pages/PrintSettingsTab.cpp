@@ -2,29 +2,33 @@
 
 #include <commctrl.h>
 
-#include <new>
 #include <string>
 
 #include "ResourceIds.h"
-#include "core/CommonTabs.h"
+#include "controls/ControlHelpers.h"
+#include "controls/DialogUtils.h"
+#include "controls/HintIcon.h"
+#include "controls/UnavailableCombo.h"
 #include "core/PrivateDevmode.h"
+#include "core/SettingsMessages.h"
 #include "dialogs/JobTypeDetails.h"
 #include "features/ComboValues.h"
-#include "features/DialogUtils.h"
-#include "features/HintIcon.h"
 #include "features/MeasurementUnits.h"
-#include "features/Notifiers.h"
 #include "features/SelectionChanges.h"
-#include "features/SettingsMessages.h"
-#include "features/UnavailableCombo.h"
 #include "pages/PrintSettingsRules.h"
-#include "preview/QuickSettingsStore.h"
-#include "support/HelpFiles.h"
+#include "support/Handles.h"
 #include "support/Logging.h"
-#include "support/PrinterHandle.h"
+#include "support/PrinterData.h"
 
+using plqr::ComboIndex;
+using plqr::Enable;
+using plqr::IsChecked;
+using plqr::IsEnabled;
+using plqr::IsShown;
 using plqr::LogMessage;
 using plqr::LogMessageInt;
+using plqr::SetChecked;
+using plqr::Show;
 
 static_assert(plqr::kFieldCopies == DM_COPIES && plqr::kFieldDuplex == DM_DUPLEX &&
                   plqr::kFieldCollate == DM_COLLATE,
@@ -48,51 +52,12 @@ DEVMODEW* PublicOf(const PAGEPARAMS* context) {
   return context != nullptr ? context->pPublicDM : nullptr;
 }
 
-void SetApplyRequest() {
-  if (CCommonTabs* tabs = CCommonTabs::Instance()) tabs->m_bEnableApply = 1;
-}
-
-void NotifyConstraints(PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
-  if (CCommonTabs* tabs = CCommonTabs::Instance()) tabs->NotifyConstraintChange(context, changed);
-}
-
-bool IsChecked(HWND hDlg, int id) {
-  return IsDlgButtonChecked(hDlg, id) == BST_CHECKED;
-}
-void SetChecked(HWND hDlg, int id, bool checked) {
-  CheckDlgButton(hDlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-void Enable(HWND hDlg, int id, bool enabled) {
-  EnableWindow(GetDlgItem(hDlg, id), enabled ? TRUE : FALSE);
-}
-bool IsEnabled(HWND hDlg, int id) {
-  return IsWindowEnabled(GetDlgItem(hDlg, id)) != FALSE;
-}
-void Show(HWND hDlg, int id, bool shown) {
-  ShowWindow(GetDlgItem(hDlg, id), shown ? SW_SHOW : SW_HIDE);
-}
-// The control's own visibility, whether or not the page is shown.
-bool IsShown(HWND hDlg, int id) {
-  HWND control = GetDlgItem(hDlg, id);
-  return control != nullptr && (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-// The selection of a list; CB_ERR counts as 0.
-int ComboSelection(HWND hDlg, int id) {
-  const LRESULT selection = SendDlgItemMessageW(hDlg, id, CB_GETCURSEL, 0, 0);
-  return selection == CB_ERR ? 0 : static_cast<int>(selection);
-}
-
 void Record(const wchar_t* keyword, uint32_t value, PVENDORRETURNITEMS changed) {
   UpdateSelectioninChangedDictionary(keyword, value, changed);
 }
 
 bool IsLandscape(const DEVMODEW* dm) {
   return dm != nullptr && dm->dmOrientation == DMORIENT_LANDSCAPE;
-}
-
-void ImageOn(HWND hDlg, HINSTANCE resources, uint32_t bitmapId, int controlId) {
-  SetControlImage(hDlg, resources, bitmapId, controlId, true);
 }
 
 void ReadToggle(HWND hDlg, int id, plqr::ToggleState& state) {
@@ -111,11 +76,11 @@ constexpr int kDuplexRadios[3] = {IDC_RADIO_DUPLEX_OFF, IDC_RADIO_DUPLEX_LONGEDG
                                   IDC_RADIO_DUPLEX_SHORTEDGE};
 
 // The constraint model as the page's windows and device modes stand.
-plqr::PrintSettingsModel ReadModel(HWND hDlg, const PAGEPARAMS* context) {
+plqr::PrintSettingsModel ReadConstraintInput(HWND hDlg, const PAGEPARAMS* context) {
   plqr::PrintSettingsModel model;
   plqr::PrintSettingsControls& controls = model.controls;
   HWND nup = GetDlgItem(hDlg, IDC_COMBO_NUP);
-  controls.nupIndex = ComboSelection(hDlg, IDC_COMBO_NUP);
+  controls.nupIndex = ComboIndex(hDlg, IDC_COMBO_NUP);
   controls.nupEnabled = IsEnabled(hDlg, IDC_COMBO_NUP);
   controls.bookletAvailable = !plqr::IsComboItemUnavailable(nup, plqr::kNupIndexBooklet);
   ReadToggle(hDlg, IDC_CHECK_COLLATE, controls.collate);
@@ -140,11 +105,11 @@ plqr::PrintSettingsModel ReadModel(HWND hDlg, const PAGEPARAMS* context) {
   return model;
 }
 
-// Puts the model back: controls, hint icons, device modes and the recorded
-// selections.
-// With `hintsDecided` false only hints the model shows are touched.
-void WriteModel(HWND hDlg, HWND const (&hints)[2], const plqr::PrintSettingsModel& model, PAGEPARAMS* context,
-                PVENDORRETURNITEMS changed, bool hintsDecided = true) {
+// Puts the decided model back: controls, hint icons, device modes and the
+// recorded selections. With `hintsDecided` false only hints the model shows
+// are touched.
+void WriteConstraintResult(HWND hDlg, const CPageFrame& frame, const plqr::PrintSettingsModel& model,
+                           PAGEPARAMS* context, PVENDORRETURNITEMS changed, bool hintsDecided = true) {
   const plqr::PrintSettingsControls& controls = model.controls;
   Enable(hDlg, IDC_COMBO_NUP, controls.nupEnabled);
   plqr::SetComboItemUnavailable(GetDlgItem(hDlg, IDC_COMBO_NUP), plqr::kNupIndexBooklet,
@@ -160,12 +125,13 @@ void WriteModel(HWND hDlg, HWND const (&hints)[2], const plqr::PrintSettingsMode
     Show(hDlg, id, controls.bookletValueVisible);
   Enable(hDlg, IDC_EDIT_BOOKLET_VALUE, controls.bookletValueEnabled);
   Enable(hDlg, IDC_SPIN_BOOKLET_VALUE, controls.bookletValueEnabled);
-  for (int i = 0; i < 2; ++i) {
+  for (size_t i = 0; i < 2; ++i) {
     const plqr::HintState& hint = controls.hints[i];
     if (hint.shown) {
-      plqr::ShowHintIcon(hints[i], GetDlgItem(hDlg, hint.anchorId), hint.textId, hint.offsetX, hint.offsetY);
+      plqr::ShowHintIcon(frame.Hint(i), GetDlgItem(hDlg, hint.anchorId), hint.textId, hint.offsetX,
+                         hint.offsetY);
     } else if (hintsDecided) {
-      plqr::HideHintIcon(hints[i]);
+      plqr::HideHintIcon(frame.Hint(i));
     }
   }
 
@@ -197,101 +163,35 @@ plqr::ConstraintInputs InputsOf(const PAGEPARAMS* context, const VENDORRETURNITE
 
 BOOL PrintSettingsTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
                              PVENDORRETURNITEMS changedSelections, void** ppPageInstance) {
-  if (ppPageInstance == nullptr) return FALSE;
-  if (*ppPageInstance == nullptr) {
-    *ppPageInstance = new (std::nothrow) CPrintSettingsTab();
-    if (*ppPageInstance == nullptr) {
-      LogMessage(L"VALMERO - PrintSettingsTabHandler() => no memory for the page\r\n");
-      return FALSE;
-    }
-  }
-  auto* page = static_cast<CPrintSettingsTab*>(*ppPageInstance);
-  return page->HandleMessage(hDlg, message, wParam, lParam, context, changedSelections);
+  return plqr::HandlePageMessage<CPrintSettingsTab>(hDlg, message, wParam, lParam, context, changedSelections,
+                                                    ppPageInstance);
 }
 
 void DestroyPrintSettingsTab(void* instance) {
-  delete static_cast<CPrintSettingsTab*>(instance);
+  plqr::DestroyPageInstance<CPrintSettingsTab>(instance);
 }
 
-CPrintSettingsTab::~CPrintSettingsTab() {
-  CSettingsNotifier::GetInstance()->Detach(this);
-  CConstraintNotifier::GetInstance()->Detach(this);
-  for (HWND& hint : m_hHintIcons) {
-    if (hint != nullptr && IsWindow(hint)) DestroyWindow(hint);
-    hint = nullptr;
-  }
-  m_QuickSettings.Destroy();
-}
+CPrintSettingsTab::CPrintSettingsTab() : m_Frame(PageSetup{this, {IDC_COMBO_NUP}, 2, kHelpTopic, true}) {}
 
 BOOL CPrintSettingsTab::HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam,
                                       PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
+  INT_PTR result = FALSE;
+  if (m_Frame.Handle(hDlg, message, wParam, lParam, context, changedSelections, result))
+    return static_cast<BOOL>(result);
   switch (message) {
-    case WM_INITDIALOG: {
+    case WM_INITDIALOG:
       LogMessage(L"VALMERO - CPrintSettingsTab::WM_INITDIALOG => start\r\n");
-      m_hHandCursor = LoadCursorW(nullptr, IDC_HAND);
-      m_hArrowCursor = LoadCursorW(nullptr, IDC_ARROW);
-      CConstraintNotifier::GetInstance()->Attach(this);
-      for (HWND& hint : m_hHintIcons) hint = plqr::CreateHintIcon(hDlg);
       OnInitDialog(hDlg, wParam, lParam, context, changedSelections);
       ApplyConstraints(hDlg, context, changedSelections);
-      plqr::SubclassUnavailableCombo(GetDlgItem(hDlg, IDC_COMBO_NUP));
+      m_Frame.InitDone();
       return TRUE;
-    }
-    case WM_INIT_QUICK_SETTINGS:
-      OnInitQuickSettings(hDlg, context);
-      return TRUE;
-    case WM_SETTINGS_CHANGE_REQUEST:
-      if (CCommonTabs* tabs = CCommonTabs::Instance()) {
-        tabs->HandleSettingsChangeRequest(hDlg, wParam, lParam, context, changedSelections);
-        tabs->m_bEnableApply = 1;
-      }
-      return TRUE;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP: {
-      // The preview's paper-size label takes clicks: show the hand over it,
-      // and a click switches its unit between inches and millimetres.
-      POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      HWND labelWindow = GetDlgItem(hDlg, IDC_PREVIEW_LABEL);
-      RECT label = {};
-      GetWindowRect(labelWindow, &label);
-      MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&label), 2);
-      const bool over = labelWindow != nullptr && PtInRect(&label, at) != FALSE;
-      if (message == WM_MOUSEMOVE) {
-        SetCursor(over ? m_hHandCursor : m_hArrowCursor);
-      } else if (over) {
-        if (plqr::VENDORDEVMODE* body = BodyOf(context)) {
-          body->bIsInchSet = body->bIsInchSet ? 0 : 1;
-          InvalidateRect(labelWindow, nullptr, TRUE);
-        }
-      }
-      return FALSE;
-    }
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item != nullptr && item->CtlID == IDC_COMBO_NUP)
-        return plqr::DrawUnavailableComboItem(item) ? TRUE : FALSE;
-      return FALSE;
-    }
     case WM_NOTIFY:
       return OnNotify(hDlg, lParam, context, changedSelections);
     case WM_COMMAND:
       return OnCommand(hDlg, wParam, context, changedSelections);
-    case WM_DESTROY:
-      // The windows go with the page; the object stays with the vendor
-      // services and must not touch them any more.
-      m_hWnd = nullptr;
-      m_hHintIcons[0] = m_hHintIcons[1] = nullptr;
-      return FALSE;
     default:
       return FALSE;
   }
-}
-
-void CPrintSettingsTab::OnInitQuickSettings(HWND hDlg, PAGEPARAMS* context) {
-  CSettingsNotifier::GetInstance()->Attach(this);
-  CQuickSettingsStore* store = CQuickSettingsStore::GetInstance();
-  store->Initialise(m_hResources, context != nullptr ? context->pPrinterName : nullptr);
-  m_QuickSettings.Create(hDlg, m_hResources, store->Names());
 }
 
 BOOL CPrintSettingsTab::OnNotify(HWND hDlg, LPARAM lParam, PAGEPARAMS* context,
@@ -304,38 +204,29 @@ BOOL CPrintSettingsTab::OnNotify(HWND hDlg, LPARAM lParam, PAGEPARAMS* context,
   if (header->code == static_cast<UINT>(UDN_DELTAPOS)) {
     const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
     if (header->idFrom == IDC_SPIN_COPIES) {
-      SetApplyRequest();
-      BOOL read = FALSE;
-      const int current =
-          plqr::AsSigned16(static_cast<long>(GetDlgItemInt(hDlg, IDC_EDIT_COPIES, &read, TRUE)));
-      const int16_t copies = plqr::CopiesAfterStep(current, change->iDelta);
+      m_Frame.RequestApply();
+      const int16_t copies = plqr::CopiesAfterStep(plqr::ReadSigned16(hDlg, IDC_EDIT_COPIES), change->iDelta);
       m_bFilling = true;  // the edit's EN_CHANGE repeats what is stored here
-      SetDlgItemInt(hDlg, IDC_EDIT_COPIES, static_cast<UINT>(copies), TRUE);
+      plqr::WriteNumber(hDlg, IDC_EDIT_COPIES, copies);
       m_bFilling = false;
       if (dm != nullptr) {
         dm->dmCopies = copies;
         dm->dmFields |= DM_COPIES;
       }
       Record(L"Copies", static_cast<uint32_t>(copies), changedSelections);
-      SetCollationImage(hDlg, dm);
+      SetCollationImage(dm);
       if (body != nullptr) body->bSettingsChanged = 1;
       return FALSE;
     }
     if (header->idFrom == IDC_SPIN_BOOKLET_VALUE) {
-      SetApplyRequest();
-      BOOL read = FALSE;
-      const int current =
-          plqr::AsSigned16(static_cast<long>(GetDlgItemInt(hDlg, IDC_EDIT_BOOKLET_VALUE, &read, TRUE)));
-      const int16_t value = plqr::BookletValueAfterStep(current, change->iDelta);
+      m_Frame.RequestApply();
+      const int16_t value =
+          plqr::BookletValueAfterStep(plqr::ReadSigned16(hDlg, IDC_EDIT_BOOKLET_VALUE), change->iDelta);
       if (body != nullptr) body->sBookletValue = value;
       ShowBookletValue(hDlg, value);
       return FALSE;
     }
     return FALSE;
-  }
-  if (header->code == static_cast<UINT>(PSN_HELP)) {
-    plqr::ShowHelpTopic(hDlg, m_hResources, kHelpTopic);
-    return TRUE;
   }
   if (header->code == static_cast<UINT>(PSN_APPLY)) {
     if (body != nullptr && body->bBooklet) UpdateBookletValue(hDlg, context, changedSelections);
@@ -403,8 +294,8 @@ BOOL CPrintSettingsTab::OnCommand(HWND hDlg, WPARAM wParam, PAGEPARAMS* context,
       UpdatePageBorders(hDlg, context, changedSelections);
       break;
     case IDC_COMBO_FIRSTPAGE:
-      // Only a new choice changes the order; focus and drop-down do not.
-      if (code != CBN_SELCHANGE) return FALSE;
+      // Every notification of the list records the order it shows; what the
+      // page's own filling causes is passed over above.
       UpdateFirstPage(hDlg, context, changedSelections);
       break;
     case IDC_EDIT_BOOKLET_VALUE:
@@ -421,10 +312,10 @@ BOOL CPrintSettingsTab::OnCommand(HWND hDlg, WPARAM wParam, PAGEPARAMS* context,
       break;
   }
   if (!handled) return FALSE;
-  SetApplyRequest();
-  if (notify) NotifyConstraints(context, changedSelections);
+  m_Frame.RequestApply();
+  if (notify) m_Frame.NotifyConstraints(context, changedSelections);
   if (const plqr::VENDORDEVMODE* body = BodyOf(context)) {
-    if (body->bSettingsChanged == 1) InvalidatePreview(hDlg);
+    if (body->bSettingsChanged == 1) m_Frame.InvalidatePreview();
   }
   return TRUE;
 }
@@ -435,17 +326,14 @@ BOOL CPrintSettingsTab::OnCommand(HWND hDlg, WPARAM wParam, PAGEPARAMS* context,
 void CPrintSettingsTab::UpdateSettings(int32_t* code, const wchar_t* presetName, PAGEPARAMS* context,
                                        VENDORRETURNITEMS* changedSelections) {
   LogMessage(L"VALMERO - CPrintSettingsTab::UpdateSettings() => start\r\n");
-  if (m_hWnd == nullptr) return;
+  if (!m_Frame.IsOpen()) return;
   if (code != nullptr && *code == kSettingsApplied && context != nullptr && changedSelections != nullptr)
-    InitPrintSettingsTab(m_hWnd, context, changedSelections);
-  if (code != nullptr) m_QuickSettings.Update(*code, presetName);
-  InvalidatePreview(m_hWnd);
-  SetApplyRequest();
+    InitPrintSettingsTab(m_Frame.Window(), context, changedSelections);
+  m_Frame.PresetEvent(code, presetName);
 }
 
 void CPrintSettingsTab::UpdateConstraints(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections) {
-  if (m_hWnd == nullptr) return;
-  ApplyConstraints(m_hWnd, context, changedSelections);
+  if (m_Frame.IsOpen()) ApplyConstraints(m_Frame.Window(), context, changedSelections);
 }
 
 // ---------------------------------------------------------------------------
@@ -454,10 +342,8 @@ void CPrintSettingsTab::UpdateConstraints(PAGEPARAMS* context, VENDORRETURNITEMS
 BOOL CPrintSettingsTab::OnInitDialog(HWND hDlg, WPARAM /*wParam*/, LPARAM /*lParam*/, PAGEPARAMS* context,
                                      PVENDORRETURNITEMS changedSelections) {
   LogMessage(L"VALMERO - CPrintSettingsTab::OnInitDialog() => start\r\n");
-  m_hWnd = hDlg;
-  m_hResources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hDlg, GWLP_HINSTANCE));
   SendMessageW(hDlg, WM_INIT_QUICK_SETTINGS, 0, 0);
-  SetOrientationImages(hDlg, false);
+  SetOrientationImages(false);
 
   ReadUserAuthenticationAndUnit(context);
   InitPrintSettingsTab(hDlg, context, changedSelections);
@@ -483,21 +369,14 @@ void CPrintSettingsTab::ReadUserAuthenticationAndUnit(PAGEPARAMS* context) {
   if (body == nullptr) return;
   DWORD userAuthentication = kUserAuthenticationDefault;
   DWORD authenticationType = kAuthenticationTypeDefault;
-  const plqr::PrinterHandle printer = context->pPrinterName != nullptr
-                                          ? plqr::PrinterHandle(context->pPrinterName, PRINTER_ALL_ACCESS)
-                                          : plqr::PrinterHandle();
+  // Reading needs no more than use of the printer: a standard user, who
+  // cannot open it for all access, gets the same answers as an administrator.
+  const plqr::PrinterHandle printer(context->pPrinterName, PRINTER_ACCESS_USE);
   if (printer) {
-    auto readDword = [&printer](const wchar_t* name, DWORD fallback) {
-      DWORD value = 0;
-      DWORD type = 0;
-      DWORD needed = 0;
-      const DWORD status =
-          plqr::Spooler().GetPrinterData(printer.get(), const_cast<LPWSTR>(name), &type,
-                                         reinterpret_cast<LPBYTE>(&value), sizeof(value), &needed);
-      return status == ERROR_SUCCESS && needed == sizeof(value) ? value : fallback;
-    };
-    userAuthentication = readDword(L"UserAuthentication", kUserAuthenticationDefault);
-    authenticationType = readDword(L"AuthenticationType", kAuthenticationTypeDefault);
+    userAuthentication =
+        plqr::GetPrinterDword(printer.get(), L"UserAuthentication").value_or(kUserAuthenticationDefault);
+    authenticationType =
+        plqr::GetPrinterDword(printer.get(), L"AuthenticationType").value_or(kAuthenticationTypeDefault);
     const bool metric = IsMetricLocale();
     body->bIsMMSet = metric ? 1 : 0;
     body->bIsInchSet = metric ? 0 : 1;
@@ -527,7 +406,7 @@ void CPrintSettingsTab::InitPrintSettingsTab(HWND hDlg, PAGEPARAMS* context,
 
   // 2. Rotation by 180 degrees.
   SetChecked(hDlg, IDC_CHECK_ROTATE180, body->bRotate180 != 0);
-  SetOrientationImages(hDlg, body->bRotate180 != 0);
+  SetOrientationImages(body->bRotate180 != 0);
 
   // 3. Job type: shown, changed elsewhere.
   FillGUIValuesForCombo(hDlg, context, L"JobType", IDC_COMBO_JOBTYPE, false);
@@ -545,12 +424,12 @@ void CPrintSettingsTab::InitPrintSettingsTab(HWND hDlg, PAGEPARAMS* context,
   SendDlgItemMessageW(hDlg, IDC_EDIT_COPIES, EM_LIMITTEXT, 3, 0);
   SendDlgItemMessageW(hDlg, IDC_SPIN_COPIES, UDM_SETRANGE32, plqr::kMinCopies, plqr::kMaxCopies);
   SendDlgItemMessageW(hDlg, IDC_SPIN_COPIES, UDM_SETPOS32, 0, dm->dmCopies);
-  SetDlgItemInt(hDlg, IDC_EDIT_COPIES, static_cast<UINT>(dm->dmCopies), TRUE);
+  plqr::WriteNumber(hDlg, IDC_EDIT_COPIES, dm->dmCopies);
 
   // 6. Collation.
   Enable(hDlg, IDC_CHECK_COLLATE, true);
   SetChecked(hDlg, IDC_CHECK_COLLATE, dm->dmCollate == DMCOLLATE_TRUE);
-  SetCollationImage(hDlg, dm);
+  SetCollationImage(dm);
 
   // 7. Duplex.
   for (int i = 0; i < 3; ++i) SetChecked(hDlg, kDuplexRadios[i], dm->dmDuplex == i + 1);
@@ -558,7 +437,7 @@ void CPrintSettingsTab::InitPrintSettingsTab(HWND hDlg, PAGEPARAMS* context,
 
   // 8. Rotation sort: only with the normal job type.
   SetChecked(hDlg, IDC_CHECK_ROTATIONSORT, body->bRotationSort != 0);
-  Enable(hDlg, IDC_CHECK_ROTATIONSORT, ComboSelection(hDlg, IDC_COMBO_JOBTYPE) == 0);
+  Enable(hDlg, IDC_CHECK_ROTATIONSORT, ComboIndex(hDlg, IDC_COMBO_JOBTYPE) == 0);
 
   // 9. Booklet value.
   SendDlgItemMessageW(hDlg, IDC_EDIT_BOOKLET_VALUE, EM_LIMITTEXT, 4, 0);
@@ -566,7 +445,7 @@ void CPrintSettingsTab::InitPrintSettingsTab(HWND hDlg, PAGEPARAMS* context,
   UpdateBookletLayout(hDlg, context, changedSelections);
 
   // 10. The details button and rotation sort are not offered on this page.
-  for (HWND hint : m_hHintIcons) plqr::HideHintIcon(hint);
+  for (size_t i = 0; i < 2; ++i) plqr::HideHintIcon(m_Frame.Hint(i));
   Show(hDlg, IDC_CHECK_ROTATIONSORT, false);
   Show(hDlg, IDC_BUTTON_JOBTYPE_DETAILS, false);
   Enable(hDlg, IDC_BUTTON_JOBTYPE_DETAILS, false);
@@ -579,14 +458,13 @@ void CPrintSettingsTab::ApplyConstraints(HWND hDlg, PAGEPARAMS* context,
                                          PVENDORRETURNITEMS changedSelections) {
   LogMessage(L"VALMERO - CPrintSettingsTab::ApplyConstraints() => start\r\n");
   if (BodyOf(context) == nullptr || PublicOf(context) == nullptr) return;
-  plqr::PrintSettingsModel model = ReadModel(hDlg, context);
-  const plqr::ConstraintInputs inputs = InputsOf(context, changedSelections);
-  plqr::ApplyPrintSettingsConstraints(model, inputs);
+  const plqr::PrintSettingsModel result = plqr::ApplyPrintSettingsConstraints(
+      ReadConstraintInput(hDlg, context), InputsOf(context, changedSelections));
   m_bFilling = true;
-  WriteModel(hDlg, m_hHintIcons, model, context, changedSelections);
+  WriteConstraintResult(hDlg, m_Frame, result, context, changedSelections);
   m_bFilling = false;
-  if (model.values.booklet) ShowBookletValue(hDlg, BodyOf(context)->sBookletValue);
-  SetCollationImage(hDlg, PublicOf(context));
+  if (result.values.booklet) ShowBookletValue(hDlg, BodyOf(context)->sBookletValue);
+  SetCollationImage(PublicOf(context));
   LogMessage(L"VALMERO - CPrintSettingsTab::ApplyConstraints() => end\r\n");
 }
 
@@ -609,7 +487,7 @@ void CPrintSettingsTab::UpdateRotate180(HWND hDlg, PAGEPARAMS* context,
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr) return;
   body->bRotate180 = IsChecked(hDlg, IDC_CHECK_ROTATE180) ? 1 : 0;
-  SetOrientationImages(hDlg, body->bRotate180 != 0);
+  SetOrientationImages(body->bRotate180 != 0);
   Record(L"Rotate180", body->bRotate180, changedSelections);
   body->bSettingsChanged = 1;
 }
@@ -617,7 +495,7 @@ void CPrintSettingsTab::UpdateRotate180(HWND hDlg, PAGEPARAMS* context,
 void CPrintSettingsTab::UpdateJobType(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr) return;
-  body->dwJobType = static_cast<uint32_t>(ComboSelection(hDlg, IDC_COMBO_JOBTYPE));
+  body->dwJobType = static_cast<uint32_t>(ComboIndex(hDlg, IDC_COMBO_JOBTYPE));
   Record(L"JobType", body->dwJobType, changedSelections);
   const plqr::JobTypeDecision decision = plqr::DecideJobType(body->dwJobType, body->dwAuthenticationMode);
   Enable(hDlg, IDC_BUTTON_JOBTYPE_DETAILS, decision.detailsEnabled);
@@ -641,8 +519,9 @@ void CPrintSettingsTab::OpenJobTypeDetails(HWND hDlg, PAGEPARAMS* context, PVEND
   if (length != CB_ERR && length < MAX_PATH)
     SendMessageW(combo, CB_GETLBTEXT, body->dwJobType, reinterpret_cast<LPARAM>(jobName));
   const std::wstring caption =
-      std::wstring(jobName) + L" " + LoadStringFromResource(m_hResources, IDS_JOBTYPE_DETAILS_CAPTION);
-  const INT_PTR result = ShowJobTypeDetailsDialog(m_hResources, hDlg, caption, context, body->dwJobType);
+      std::wstring(jobName) + L" " + LoadStringFromResource(m_Frame.Resources(), IDS_JOBTYPE_DETAILS_CAPTION);
+  const INT_PTR result =
+      ShowJobTypeDetailsDialog(m_Frame.Resources(), hDlg, caption, context, body->dwJobType);
   LogMessageInt(L"VALMERO - CPrintSettingsTab::OpenJobTypeDetails() => result = ",
                 static_cast<int32_t>(result));
 }
@@ -651,20 +530,19 @@ void CPrintSettingsTab::UpdateCopies(HWND hDlg, PAGEPARAMS* context, PVENDORRETU
                                      bool killFocus) {
   DEVMODEW* dm = PublicOf(context);
   if (dm == nullptr) return;
-  BOOL read = FALSE;
-  const int typed = plqr::AsSigned16(static_cast<long>(GetDlgItemInt(hDlg, IDC_EDIT_COPIES, &read, TRUE)));
+  const int typed = plqr::ReadSigned16(hDlg, IDC_EDIT_COPIES);
   m_bFilling = true;
   if (killFocus) {
     dm->dmCopies = plqr::CopiesOnKillFocus(typed);
-    SetDlgItemInt(hDlg, IDC_EDIT_COPIES, static_cast<UINT>(dm->dmCopies), TRUE);
+    plqr::WriteNumber(hDlg, IDC_EDIT_COPIES, dm->dmCopies);
     SendDlgItemMessageW(hDlg, IDC_SPIN_COPIES, UDM_SETPOS32, 0, dm->dmCopies);
   } else {
     dm->dmCopies = plqr::CopiesWhileTyping(typed);
-    if (dm->dmCopies != typed) SetDlgItemInt(hDlg, IDC_EDIT_COPIES, static_cast<UINT>(dm->dmCopies), TRUE);
+    if (dm->dmCopies != typed) plqr::WriteNumber(hDlg, IDC_EDIT_COPIES, dm->dmCopies);
   }
   m_bFilling = false;
   dm->dmFields |= DM_COPIES;
-  SetCollationImage(hDlg, dm);
+  SetCollationImage(dm);
   Record(L"Copies", static_cast<uint32_t>(dm->dmCopies), changedSelections);
   if (plqr::VENDORDEVMODE* body = BodyOf(context)) body->bSettingsChanged = 1;
 }
@@ -676,15 +554,13 @@ void CPrintSettingsTab::UpdateCollate(HWND hDlg, PAGEPARAMS* context, PVENDORRET
   dm->dmFields |= DM_COLLATE | DM_COPIES;
   Record(L"Collate", static_cast<uint32_t>(dm->dmCollate), changedSelections);
   Record(L"Copies", static_cast<uint32_t>(dm->dmCopies), changedSelections);
-  SetCollationImage(hDlg, dm);
+  SetCollationImage(dm);
   if (plqr::VENDORDEVMODE* body = BodyOf(context)) body->bSettingsChanged = 1;
 }
 
 void CPrintSettingsTab::UpdateDuplex(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
   if (PublicOf(context) == nullptr || BodyOf(context) == nullptr) return;
-  plqr::PrintSettingsModel model = ReadModel(hDlg, context);
-  model.recorded.clear();
-  plqr::ApplyDuplexFromRadios(model);
+  const plqr::PrintSettingsModel model = plqr::ApplyDuplexFromRadios(ReadConstraintInput(hDlg, context));
   DEVMODEW* dm = PublicOf(context);
   dm->dmDuplex = model.values.duplex;
   dm->dmFields |= model.values.fieldsSet;
@@ -704,7 +580,7 @@ void CPrintSettingsTab::UpdateRotationSort(HWND hDlg, PAGEPARAMS* context,
 void CPrintSettingsTab::UpdateNup(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr) return;
-  const plqr::NupLayout layout = plqr::NupLayoutOfIndex(ComboSelection(hDlg, IDC_COMBO_NUP));
+  const plqr::NupLayout layout = plqr::NupLayoutOfIndex(ComboIndex(hDlg, IDC_COMBO_NUP));
   body->wPagesPerSheet = layout.pagesPerSheet;
   body->bBooklet = layout.booklet ? 1 : 0;
   Record(L"Nup", layout.nupOption, changedSelections);
@@ -726,7 +602,7 @@ void CPrintSettingsTab::UpdatePageBordersState(HWND hDlg, PAGEPARAMS* context,
                                                PVENDORRETURNITEMS /*changed*/) {
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr) return;
-  const int index = ComboSelection(hDlg, IDC_COMBO_NUP);
+  const int index = ComboIndex(hDlg, IDC_COMBO_NUP);
   if (index == plqr::kNupIndexOnePage) {
     SetChecked(hDlg, IDC_CHECK_PAGEBORDERS, false);
     Enable(hDlg, IDC_CHECK_PAGEBORDERS, false);
@@ -743,7 +619,7 @@ void CPrintSettingsTab::UpdatePageBordersState(HWND hDlg, PAGEPARAMS* context,
 }
 
 void CPrintSettingsTab::UpdateFirstPageCombo(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS /*changed*/) {
-  const int index = ComboSelection(hDlg, IDC_COMBO_NUP);
+  const int index = ComboIndex(hDlg, IDC_COMBO_NUP);
   const plqr::FirstPageMode mode = plqr::FirstPageModeOf(index);
   const bool wasFilling = m_bFilling;
   m_bFilling = true;
@@ -758,7 +634,7 @@ void CPrintSettingsTab::UpdateFirstPageCombo(HWND hDlg, PAGEPARAMS* context, PVE
       SendDlgItemMessageW(hDlg, IDC_COMBO_FIRSTPAGE, CB_RESETCONTENT, 0, 0);
       const auto strings = plqr::TwoPageOrderStrings(IsLandscape(PublicOf(context)));
       for (const uint32_t id : {strings.first, strings.second}) {
-        const std::wstring text = LoadStringFromResource(m_hResources, id);
+        const std::wstring text = LoadStringFromResource(m_Frame.Resources(), id);
         SendDlgItemMessageW(hDlg, IDC_COMBO_FIRSTPAGE, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(text.c_str()));
       }
@@ -779,15 +655,16 @@ void CPrintSettingsTab::UpdateFirstPageCombo(HWND hDlg, PAGEPARAMS* context, PVE
     Show(hDlg, id, shown);
     Enable(hDlg, id, enabled);
   }
-  if (shown) SetDlgItemTextFromResource(hDlg, m_hResources, IDC_LABEL_FIRSTPAGE, plqr::FirstPageLabel(mode));
+  if (shown)
+    SetDlgItemTextFromResource(hDlg, m_Frame.Resources(), IDC_LABEL_FIRSTPAGE, plqr::FirstPageLabel(mode));
 }
 
 void CPrintSettingsTab::UpdateFirstPage(HWND hDlg, PAGEPARAMS* context,
                                         PVENDORRETURNITEMS changedSelections) {
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr) return;
-  const int index = ComboSelection(hDlg, IDC_COMBO_NUP);
-  const auto selection = static_cast<uint32_t>(ComboSelection(hDlg, IDC_COMBO_FIRSTPAGE));
+  const int index = ComboIndex(hDlg, IDC_COMBO_NUP);
+  const auto selection = static_cast<uint32_t>(ComboIndex(hDlg, IDC_COMBO_FIRSTPAGE));
   if (index == plqr::kNupIndexTwoPages) {
     body->dwFirstPage = selection;
     Record(L"FirstPage", selection, changedSelections);
@@ -801,10 +678,7 @@ void CPrintSettingsTab::UpdateFirstPage(HWND hDlg, PAGEPARAMS* context,
 void CPrintSettingsTab::UpdateBookletValue(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS /*changed*/) {
   plqr::VENDORDEVMODE* body = BodyOf(context);
   if (body == nullptr || !body->bBooklet) return;
-  BOOL read = FALSE;
-  const int typed =
-      plqr::AsSigned16(static_cast<long>(GetDlgItemInt(hDlg, IDC_EDIT_BOOKLET_VALUE, &read, TRUE)));
-  body->sBookletValue = plqr::NormalizeBookletValue(typed);
+  body->sBookletValue = plqr::NormalizeBookletValue(plqr::ReadSigned16(hDlg, IDC_EDIT_BOOKLET_VALUE));
   ShowBookletValue(hDlg, body->sBookletValue);
 }
 
@@ -819,14 +693,13 @@ void CPrintSettingsTab::UpdateBookletOption(HWND hDlg, PAGEPARAMS* context, PVEN
 void CPrintSettingsTab::UpdateBookletLayout(HWND hDlg, PAGEPARAMS* context,
                                             PVENDORRETURNITEMS changedSelections) {
   if (BodyOf(context) == nullptr || PublicOf(context) == nullptr) return;
-  plqr::PrintSettingsModel model = ReadModel(hDlg, context);
-  const bool settingsChanged = model.values.settingsChanged;
-  plqr::ApplyBookletLayout(model, InputsOf(context, changedSelections));
-  model.values.settingsChanged = settingsChanged || model.values.settingsChanged;
+  const plqr::PrintSettingsModel input = ReadConstraintInput(hDlg, context);
+  plqr::PrintSettingsModel model = plqr::ApplyBookletLayout(input, InputsOf(context, changedSelections));
+  model.values.settingsChanged = input.values.settingsChanged || model.values.settingsChanged;
   const bool wasFilling = m_bFilling;
   m_bFilling = true;
   // The hints stand as they are unless the booklet layout shows one.
-  WriteModel(hDlg, m_hHintIcons, model, context, changedSelections, false);
+  WriteConstraintResult(hDlg, m_Frame, model, context, changedSelections, false);
   m_bFilling = wasFilling;
   if (model.values.booklet) ShowBookletValue(hDlg, BodyOf(context)->sBookletValue);
 }
@@ -834,38 +707,34 @@ void CPrintSettingsTab::UpdateBookletLayout(HWND hDlg, PAGEPARAMS* context,
 // ---------------------------------------------------------------------------
 // Pictures and small helpers
 
-void CPrintSettingsTab::SetCollationImage(HWND hDlg, const DEVMODEW* dm) {
+void CPrintSettingsTab::SetCollationImage(const DEVMODEW* dm) {
   if (dm == nullptr) return;
-  ImageOn(hDlg, m_hResources, plqr::CollationImage(dm->dmCopies, dm->dmCollate), IDC_PICTURE_COLLATE);
+  m_Frame.SetPicture(IDC_PICTURE_COLLATE, plqr::CollationImage(dm->dmCopies, dm->dmCollate));
 }
 
 void CPrintSettingsTab::SetDuplexAndLayoutImages(HWND hDlg, PAGEPARAMS* context) {
   const plqr::VENDORDEVMODE* body = BodyOf(context);
   const bool landscape = IsLandscape(PublicOf(context));
   const plqr::DuplexImages duplex = plqr::DuplexImagesFor(landscape);
-  ImageOn(hDlg, m_hResources, duplex.off, IDC_PICTURE_DUPLEX_OFF);
-  ImageOn(hDlg, m_hResources, duplex.longEdge, IDC_PICTURE_DUPLEX_LONGEDGE);
-  ImageOn(hDlg, m_hResources, duplex.shortEdge, IDC_PICTURE_DUPLEX_SHORTEDGE);
+  m_Frame.SetPicture(IDC_PICTURE_DUPLEX_OFF, duplex.off);
+  m_Frame.SetPicture(IDC_PICTURE_DUPLEX_LONGEDGE, duplex.longEdge);
+  m_Frame.SetPicture(IDC_PICTURE_DUPLEX_SHORTEDGE, duplex.shortEdge);
   if (body == nullptr) return;
-  const int index = ComboSelection(hDlg, IDC_COMBO_NUP);
+  const int index = ComboIndex(hDlg, IDC_COMBO_NUP);
   const bool mark = plqr::LayoutMark(index, body->bPageBorders != 0, body->bBookletOption != 0);
-  ImageOn(hDlg, m_hResources, plqr::LayoutImage(index, landscape, mark), IDC_PICTURE_LAYOUT);
+  m_Frame.SetPicture(IDC_PICTURE_LAYOUT, plqr::LayoutImage(index, landscape, mark));
 }
 
-void CPrintSettingsTab::SetOrientationImages(HWND hDlg, bool rotate180) {
+void CPrintSettingsTab::SetOrientationImages(bool rotate180) {
   const plqr::OrientationImages images = plqr::OrientationImagesFor(rotate180);
-  ImageOn(hDlg, m_hResources, images.portrait, IDC_PICTURE_PORTRAIT);
-  ImageOn(hDlg, m_hResources, images.landscape, IDC_PICTURE_LANDSCAPE);
+  m_Frame.SetPicture(IDC_PICTURE_PORTRAIT, images.portrait);
+  m_Frame.SetPicture(IDC_PICTURE_LANDSCAPE, images.landscape);
 }
 
 void CPrintSettingsTab::ShowBookletValue(HWND hDlg, int16_t value) {
   const bool wasFilling = m_bFilling;
   m_bFilling = true;
   SendDlgItemMessageW(hDlg, IDC_SPIN_BOOKLET_VALUE, UDM_SETPOS32, 0, value);
-  SetDlgItemInt(hDlg, IDC_EDIT_BOOKLET_VALUE, static_cast<UINT>(value), TRUE);
+  plqr::WriteNumber(hDlg, IDC_EDIT_BOOKLET_VALUE, value);
   m_bFilling = wasFilling;
-}
-
-void CPrintSettingsTab::InvalidatePreview(HWND hDlg) {
-  if (HWND preview = GetDlgItem(hDlg, IDC_PREVIEW)) InvalidateRect(preview, nullptr, TRUE);
 }

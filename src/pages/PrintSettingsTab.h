@@ -7,19 +7,19 @@
 // the page consistent with the other pages and dialogs.
 //
 // The decisions live in pages/PrintSettingsRules.h; this class applies them
-// to the page's windows.
+// to the page's windows. What every page does alike is its CPageFrame.
 #pragma once
 
 #include <windows.h>
 
+#include "controls/PageFrame.h"
+#include "core/Observer.h"
 #include "core/PageParams.h"
-#include "features/Observer.h"
-#include "features/QuickSettingsPanel.h"
 
 class CPrintSettingsTab : public IObserver {
  public:
-  CPrintSettingsTab() = default;
-  ~CPrintSettingsTab() override;
+  CPrintSettingsTab();
+  ~CPrintSettingsTab() override = default;
   CPrintSettingsTab(const CPrintSettingsTab&) = delete;
   CPrintSettingsTab& operator=(const CPrintSettingsTab&) = delete;
 
@@ -57,20 +57,13 @@ class CPrintSettingsTab : public IObserver {
  private:
   BOOL OnCommand(HWND hDlg, WPARAM wParam, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
   BOOL OnNotify(HWND hDlg, LPARAM lParam, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections);
-  void OnInitQuickSettings(HWND hDlg, PAGEPARAMS* context);
   void ReadUserAuthenticationAndUnit(PAGEPARAMS* context);
-  void SetCollationImage(HWND hDlg, const DEVMODEW* dm);
+  void SetCollationImage(const DEVMODEW* dm);
   void SetDuplexAndLayoutImages(HWND hDlg, PAGEPARAMS* context);
-  void SetOrientationImages(HWND hDlg, bool rotate180);
+  void SetOrientationImages(bool rotate180);
   void ShowBookletValue(HWND hDlg, int16_t value);
-  void InvalidatePreview(HWND hDlg);
 
-  HINSTANCE m_hResources = nullptr;  // the resource library the page came from
-  HWND m_hWnd = nullptr;
-  HWND m_hHintIcons[2] = {nullptr, nullptr};
-  CQuickSettings m_QuickSettings;
-  HCURSOR m_hHandCursor = nullptr;
-  HCURSOR m_hArrowCursor = nullptr;
+  CPageFrame m_Frame;
   // Set while the page fills its controls: the notifications that filling
   // causes are not user changes.
   bool m_bFilling = false;

@@ -1,29 +1,28 @@
 #include "preview/QuickSettingsStore.h"
 
+#include <cwchar>
+#include <new>
+
 #include "ResourceIds.h"
-#include "features/DialogUtils.h"
-#include "features/Notifiers.h"
-#include "features/SettingsMessages.h"
+#include "core/CommonTabs.h"
+#include "core/SettingsMessages.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 
 using plqr::LogMessage;
 
-namespace {
-
-void AnnounceFailure(const wchar_t* name) {
-  int32_t code = kSettingsFailed;
-  CSettingsNotifier::GetInstance()->Notify(&code, name, nullptr, nullptr);
+std::unique_ptr<IPresetStore> CreateQuickSettingsStore(CCommonTabs& session) {
+  return std::unique_ptr<IPresetStore>(new (std::nothrow) CQuickSettingsStore(session));
 }
 
-}  // namespace
-
-CQuickSettingsStore* CQuickSettingsStore::GetInstance() {
-  static CQuickSettingsStore store;
-  return &store;
+void CQuickSettingsStore::AnnounceFailure(const wchar_t* name) {
+  int32_t code = kSettingsFailed;
+  m_Session.SettingsNotifier().Notify(&code, name, nullptr, nullptr);
 }
 
 void CQuickSettingsStore::Initialise(HINSTANCE resourceLibrary, const wchar_t* printerName) {
   LogMessage(L"VALMERO - CQuickSettingsStore::Initialise() => start\r\n");
+  m_bInitialised = true;
   m_hResourceLibrary = resourceLibrary;
   m_PrinterName =
       printerName != nullptr ? std::wstring(printerName, wcsnlen(printerName, MAX_PATH)) : std::wstring();
@@ -61,10 +60,9 @@ bool CQuickSettingsStore::Delete(const wchar_t* name) {
   return false;
 }
 
-int ShowQuickSettingsMessage(HWND owner, UINT titleId, UINT iconId, UINT textId, int kind) {
-  HINSTANCE module = CQuickSettingsStore::GetInstance()->ResourceLibrary();
-  const std::wstring title = LoadStringFromResource(module, titleId, MAX_PATH);
-  const std::wstring text = LoadStringFromResource(module, textId, 1024);
+int CQuickSettingsStore::ShowMessage(HWND owner, UINT titleId, UINT iconId, UINT textId, int kind) {
+  const std::wstring title = LoadStringFromResource(m_hResourceLibrary, titleId, MAX_PATH);
+  const std::wstring text = LoadStringFromResource(m_hResourceLibrary, textId, 1024);
   UINT style = kind == kMessageYesNo ? MB_YESNO : MB_OK;
   if (iconId == reinterpret_cast<ULONG_PTR>(IDI_QUESTION)) {
     style |= MB_ICONQUESTION;
@@ -78,7 +76,7 @@ int ShowQuickSettingsMessage(HWND owner, UINT titleId, UINT iconId, UINT textId,
   return MessageBoxW(owner, text.c_str(), title.c_str(), style);
 }
 
-INT_PTR ShowQuickSettingsSaveAs(HINSTANCE /*resourceLibrary*/, HWND /*page*/) {
+INT_PTR CQuickSettingsStore::ShowSaveAs(HWND /*page*/) {
   LogMessage(L"VALMERO - ShowQuickSettingsSaveAs() => save-as dialog not available\r\n");
   return -1;
 }

@@ -10,9 +10,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/PrivateDevmode.h"
+#include "support/Handles.h"
 #include "support/Logging.h"
-#include "support/PrinterHandle.h"
 #include "support/Spooler.h"
 
 namespace plqr {
@@ -57,13 +56,6 @@ std::wstring CurrentModuleBaseName() {
   return Bounded(std::wstring(name, length));
 }
 
-void WriteModuleName(VENDORDEVMODE* body, const std::wstring& name) {
-  if (body == nullptr) return;
-  std::memset(body->szAppModuleName, 0, sizeof(body->szAppModuleName));
-  const size_t count = std::min(name.size(), kMaxModuleNameChars);
-  for (size_t i = 0; i < count; ++i) body->szAppModuleName[i] = static_cast<char16_t>(name[i]);
-}
-
 // The printer's own name from PRINTER_INFO_4 of the handle; empty on failure.
 std::wstring PrinterNameOf(HANDLE hPrinter) {
   DWORD needed = 0;
@@ -79,6 +71,8 @@ std::wstring PrinterNameOf(HANDLE hPrinter) {
   return std::wstring(info->pPrinterName,
                       wcsnlen(info->pPrinterName, static_cast<size_t>(end - info->pPrinterName)));
 }
+
+}  // namespace
 
 void StoreModuleNameForPrinter(HANDLE hPrinter, const std::wstring& name) {
   const std::wstring printerName = PrinterNameOf(hPrinter);
@@ -102,8 +96,6 @@ void StoreModuleNameForPrinter(HANDLE hPrinter, const std::wstring& name) {
     LogMessageLong(L"VALMERO - CUiInterface::DeviceMode() => SetPrinterDataW = ", result);
 }
 
-}  // namespace
-
 std::wstring AppModuleNameToRecord(const std::wstring& hostName, std::wstring (*clientName)()) {
   const std::wstring host = Bounded(hostName);
   if (SameNameIgnoringCase(host, kSpoolerModule)) return {};
@@ -115,14 +107,10 @@ std::wstring AppModuleNameToRecord(const std::wstring& hostName, std::wstring (*
 }
 
 std::wstring ProcessModuleBaseName(DWORD processId) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-  if (process == nullptr) return {};
-  struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-  };
-  std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser> owner(process);
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  if (!process) return {};
   wchar_t name[MAX_PATH] = {};
-  const DWORD length = GetModuleBaseNameW(process, nullptr, name, MAX_PATH);
+  const DWORD length = GetModuleBaseNameW(process.get(), nullptr, name, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
   return Bounded(std::wstring(name, length));
 }
@@ -142,17 +130,12 @@ std::wstring PrintClientModuleName() {
   return ProcessModuleBaseName(data.clientAppPID);
 }
 
-void RecordPrintingApplication(HANDLE hPrinter, VENDORDEVMODE* bodyIn, VENDORDEVMODE* bodyOut) {
+std::wstring PrintingApplicationName() {
   LogMessage(L"VALMERO - CUiInterface::DeviceMode() => recording the printing application\r\n");
   const std::wstring name = AppModuleNameToRecord(CurrentModuleBaseName(), PrintClientModuleName);
-  if (name.empty()) {
-    LogMessage(L"VALMERO - CUiInterface::DeviceMode() => nothing recorded\r\n");
-    return;
-  }
-  WriteModuleName(bodyIn, name);
-  WriteModuleName(bodyOut, name);
-  if (hPrinter != nullptr) StoreModuleNameForPrinter(hPrinter, name);
-  LogMessage((L"VALMERO - CUiInterface::DeviceMode() => recorded " + name + L"\r\n").c_str());
+  LogMessage(name.empty() ? L"VALMERO - CUiInterface::DeviceMode() => nothing recorded\r\n"
+                          : (L"VALMERO - CUiInterface::DeviceMode() => recorded " + name + L"\r\n").c_str());
+  return name;
 }
 
 }  // namespace plqr

@@ -1,18 +1,14 @@
 // Records which application is printing, for the rendering side: the base
 // name of the process's main module (or, inside the 32-bit print host
 // splwow64.exe, of its client process) goes into szAppModuleName of both
-// private device-mode bodies and into the printer data "ModuleName".
+// private device-mode bodies (written by the vendor services) and into the
+// printer data "ModuleName".
 // Nothing is recorded inside the spooler itself (spoolsv.exe).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-
-namespace plqr {
-struct VENDORDEVMODE;
-}
-using plqr::VENDORDEVMODE;
 
 namespace plqr {
 
@@ -29,7 +25,12 @@ std::wstring ProcessModuleBaseName(DWORD processId);
 // print host works for (GetPrintExecutionData); empty when unknown.
 std::wstring PrintClientModuleName();
 
-// The merge hook: records the current process's application name.
-void RecordPrintingApplication(HANDLE hPrinter, VENDORDEVMODE* bodyIn, VENDORDEVMODE* bodyOut);
+// The name the merge hook records for the current process (see
+// AppModuleNameToRecord); empty inside the spooler.
+std::wstring PrintingApplicationName();
+
+// Stores `name` as the printer data "ModuleName" (REG_MULTI_SZ, 260 bytes)
+// of the printer named in PRINTER_INFO_4 of `hPrinter`.
+void StoreModuleNameForPrinter(HANDLE hPrinter, const std::wstring& name);
 
 }  // namespace plqr

@@ -175,4 +175,8 @@ std::string Utf16ToUtf8(const std::u16string& text) {
   return out;
 }
 
+int16_t AsSigned16(long value) {
+  return static_cast<int16_t>(static_cast<uint16_t>(static_cast<unsigned long>(value) & 0xFFFFu));
+}
+
 }  // namespace plqr

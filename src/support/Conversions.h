@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace plqr {
@@ -37,6 +38,10 @@ void DoubletoTCHAR(double value, char16_t* output, const char16_t* format);
 // `toInch` false: inches to millimetres (value × 25.4); true: millimetres to
 // inches (value ÷ 25.4). No rounding.
 double InchMMConversion(double value, bool toInch);
+
+// A number typed into an edit as the signed 16-bit value the pages store:
+// its low 16 bits (70000 reads as 4464, 65535 as -1).
+int16_t AsSigned16(long value);
 
 // UTF-8 to UTF-16 (code page 65001). Each invalid or truncated sequence
 // becomes U+FFFD. Empty input gives an empty result.

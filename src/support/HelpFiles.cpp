@@ -6,11 +6,11 @@
 #include <winspool.h>
 
 #include <cwchar>
-#include <memory>
-#include <type_traits>
 #include <vector>
 
+#include "support/Handles.h"
 #include "support/Logging.h"
+#include "support/ResourceStrings.h"
 #include "support/Spooler.h"
 
 namespace plqr {
@@ -161,12 +161,8 @@ bool ExtractHelpCabinet(const std::wstring& cabinet, const std::wstring& targetF
 bool RemoveFolderTree(const std::wstring& folder) {
   if (folder.empty()) return false;
   WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    struct FindCloser {
-      void operator()(HANDLE handle) const { FindClose(handle); }
-    };
-    std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser> closer(search);
+  const UniqueFind search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (search) {
     do {
       if (std::wcscmp(found.cFileName, L".") == 0 || std::wcscmp(found.cFileName, L"..") == 0) continue;
       const std::wstring path = folder + L'\\' + found.cFileName;
@@ -181,7 +177,7 @@ bool RemoveFolderTree(const std::wstring& folder) {
         LogMessage(L"VALMERO - CUiInterface::RemoveFolderTree() => a file could not be deleted\r\n");
         return false;
       }
-    } while (FindNextFileW(search, &found));
+    } while (FindNextFileW(search.get(), &found));
   }
   return RemoveDirectoryW(folder.c_str()) != FALSE;
 }
@@ -230,8 +226,7 @@ std::wstring HelpTopicPath(const std::wstring& driverDirectory, const std::wstri
 
 bool ShowHelpTopic(HWND dialog, HINSTANCE resourceLibrary, const wchar_t* topic) {
   LogMessage(L"VALMERO - CUiInterface::ShowHelpTopic() => start\r\n");
-  wchar_t language[MAX_PATH] = {};
-  if (resourceLibrary != nullptr) LoadStringW(resourceLibrary, kHelpLanguageStringId, language, MAX_PATH);
+  const std::wstring language = LoadStringFromResource(resourceLibrary, kHelpLanguageStringId);
   const std::wstring path = HelpTopicPath(PrinterDriverDirectory(), language, topic);
   const HtmlHelpWFunction htmlHelp = HtmlHelpEntry();
   if (htmlHelp == nullptr) {

@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <memory>
+#include <mutex>
 #include <string>
-#include <type_traits>
 
 #include "support/ConversionsWin.h"
+#include "support/Handles.h"
 #include "support/LogFormat.h"
 #include "support/UserSettingsFolder.h"
 
@@ -15,20 +15,12 @@ namespace plqr {
 
 namespace {
 
-// Process-wide and unsynchronised: calls arrive on one thread at a time, and
-// two threads that log for the first time together reach the same result.
+// Process-wide by nature and shared by every thread the spooler calls the
+// plug-in on: one lock guards the state, the folder and the file append, so
+// lines never interleave.
+std::mutex g_lock;
 LoggingState g_state;
 std::wstring g_logFolder;  // fixed once the first line found it
-
-struct KeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
-
-struct FileCloser {
-  void operator()(FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileCloser>;
 
 LogSwitchReading ReadLoggingSwitch() {
   HKEY raw = nullptr;
@@ -47,6 +39,7 @@ LogSwitchReading ReadLoggingSwitch() {
 
 void WriteLine(const wchar_t* text, const std::string& valuePart) {
   if (text == nullptr) return;
+  std::lock_guard<std::mutex> hold(g_lock);
   if (!ShouldWriteLogLine(g_state, ReadLoggingSwitch)) return;
   if (g_logFolder.empty()) g_logFolder = GetVendorSettingsFolder();
   if (g_logFolder.empty()) return;
@@ -89,6 +82,7 @@ void LogMessageDouble(const wchar_t* text, double value) {
 }
 
 void ResetLoggingState() {
+  std::lock_guard<std::mutex> hold(g_lock);
   g_state = LoggingState();
 }
 

@@ -225,7 +225,7 @@ TEST(PaperRules, ZoomPrintOnBookletAndLayoutLockEachOther) {
   PaperConstraintInput in = Input();
   in.scale = 150;
   PaperConstraintResult out = ApplyPaperConstraints(in);
-  EXPECT_FALSE(out.enablePrintOn.value_or(true)) << "zoom other than 100 locks print-on";
+  EXPECT_FALSE(out.enablePrintOn.has_value()) << "the rule only explains; the zoom controls lock print-on";
   ASSERT_TRUE(out.hint.has_value());
   EXPECT_EQ(2087, out.hint->anchorId);
   EXPECT_EQ(-20, out.hint->offsetX);

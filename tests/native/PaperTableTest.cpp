@@ -70,13 +70,16 @@ struct PaperWorld {
         return it->second;
       };
     }
+    // The option index of each form is its position in the core driver's item.
+    std::vector<plqr::FormOption> options;
+    for (uint32_t k = 0; k < formNames.size(); ++k) options.push_back({k, formNames[k]});
     return plqr::AddPaperOptions(
-        L"PaperSize", formNames,
+        L"PaperSize", options,
         [this](const std::wstring& name) {
           const auto it = forms.find(name);
           return it == forms.end() ? FormFacts{} : it->second;
         },
-        load, names, indexes, nextUserId);
+        load, names, indexes, [this] { return nextUserId++; });
   }
 
   std::vector<std::wstring> Entries(const std::wstring& keyword = L"PaperSize") const {
@@ -107,20 +110,22 @@ TEST(PaperOptions, KnownUserDuplicateAndOtherForms) {
   const auto outcomes =
       world.Add({L"A4", L"A4 (spooler copy)", L"My Form", L"8X10", L"Letter", L"envelope dl", L"Odd"});
 
-  EXPECT_EQ((std::vector<std::wstring>{L"A4:0", L"My Form:1", L"Letter:3", L"Envelope DL:4", L"8x10:2"}),
+  // Each entry carries its form's option index, whatever was left out
+  // before it: a list position always leads back to its option.
+  EXPECT_EQ((std::vector<std::wstring>{L"A4:0", L"My Form:2", L"Letter:4", L"Envelope DL:5", L"8x10:3"}),
             world.Entries());
-  EXPECT_EQ((PaperIndexMap{{0, 20002}, {1, 20050}, {2, 20034}, {3, 20009}, {4, 20025}}), world.indexes)
-      << "\"Odd\" (index 5) has no item ID";
+  EXPECT_EQ((PaperIndexMap{{0, 20002}, {2, 20050}, {3, 20034}, {4, 20009}, {5, 20025}}), world.indexes)
+      << "the duplicate (1) and \"Odd\" (6) have no entry";
   EXPECT_EQ(20051u, world.nextUserId);
 
   ASSERT_EQ(9u, outcomes.size());
   EXPECT_EQ(Kind::Known, outcomes[0].kind);
   EXPECT_EQ(Kind::Duplicate, outcomes[1].kind);
   EXPECT_EQ(Kind::UserForm, outcomes[2].kind);
-  EXPECT_EQ(1u, outcomes[2].paperIndex);
+  EXPECT_EQ(2u, outcomes[2].paperIndex);
   EXPECT_EQ(Kind::Other, outcomes[3].kind);
   EXPECT_EQ(Kind::Other, outcomes[6].kind);
-  EXPECT_EQ(5u, outcomes[6].paperIndex);
+  EXPECT_EQ(6u, outcomes[6].paperIndex);
   EXPECT_EQ(Kind::MatchedByName, outcomes[7].kind);
   EXPECT_EQ(L"envelope dl", outcomes[7].formName);
   EXPECT_EQ(Kind::MatchedByName, outcomes[8].kind);
@@ -146,10 +151,10 @@ TEST(PaperOptions, ContainsCheckCoversEveryKeywordAndMissingLibrary) {
   world.forms = {{L"Letter", Printer(2159, 2794)}, {L"Bigger", Printer(2032, 2540)}};
   world.names.emplace(L"MediaType", L"Letterhead");
   world.Add({L"Letter", L"Bigger"});
-  // Letter is contained in Letterhead: a duplicate without index, so the
-  // next form takes index 0.
-  EXPECT_EQ((std::vector<std::wstring>{L"8x10:0"}), world.Entries());
-  EXPECT_EQ((PaperIndexMap{{0, 20034}}), world.indexes);
+  // Letter is contained in Letterhead: a duplicate without entry; the next
+  // form keeps its own option index.
+  EXPECT_EQ((std::vector<std::wstring>{L"8x10:1"}), world.Entries());
+  EXPECT_EQ((PaperIndexMap{{1, 20034}}), world.indexes);
 
   PaperWorld bare;
   bare.forms = {{L"A4", Printer(2100, 2970)}, {L"Mine", User()}};

@@ -9,6 +9,7 @@
 #include "ResourceIds.h"
 #include "core/PrivateDevmode.h"
 #include "pages/PrintSettingsRules.h"
+#include "support/Conversions.h"
 
 namespace {
 
@@ -141,7 +142,7 @@ TEST(PrintSettingsRules, InputsComeFromThePrivateDeviceMode) {
   EXPECT_DOUBLE_EQ(0.25, inputs.shift);
   body.abInterleave[3] = 0;
   body.abInterleave[4] = 1;  // beyond the first word: not in use
-  EXPECT_FALSE(CoverInUse(body));
+  EXPECT_FALSE(CoverOrInterleaveOn(body));
   // An unterminated shift text is read within its field.
   for (char16_t& c : body.szShiftBinding) c = u'7';
   EXPECT_DOUBLE_EQ(777777.0, ConstraintInputsOf(body).shift);
@@ -152,7 +153,7 @@ TEST(PrintSettingsRules, BookletForcesShortEdgeCollationAndHidesBorders) {
   model.controls.nupIndex = kNupIndexBooklet;
   model.values.booklet = true;
   model.values.bookletOption = true;
-  ApplyPrintSettingsConstraints(model, ConstraintInputs{});
+  model = ApplyPrintSettingsConstraints(model, ConstraintInputs{});
 
   EXPECT_TRUE(model.controls.collate.checked);
   EXPECT_FALSE(model.controls.collate.enabled);
@@ -181,7 +182,7 @@ TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
   PrintSettingsModel booklet = DefaultPage();
   booklet.controls.nupIndex = kNupIndexBooklet;
   booklet.values.booklet = true;
-  ApplyPrintSettingsConstraints(booklet, ConstraintInputs{});
+  booklet = ApplyPrintSettingsConstraints(booklet, ConstraintInputs{});
 
   // To two pages per sheet while the zoom is not 100: duplex goes off and
   // stays locked, booklet stays unavailable.
@@ -191,7 +192,7 @@ TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
   zoomed.values.booklet = false;
   ConstraintInputs scaled;
   scaled.scale = 90;
-  ApplyPrintSettingsConstraints(zoomed, scaled);
+  zoomed = ApplyPrintSettingsConstraints(zoomed, scaled);
   EXPECT_TRUE(zoomed.controls.duplex[0].checked);
   for (const ToggleState& radio : zoomed.controls.duplex) EXPECT_FALSE(radio.enabled);
   EXPECT_EQ(1, zoomed.values.duplex);
@@ -203,7 +204,7 @@ TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
   EXPECT_FALSE(zoomed.controls.hints[0].shown);
 
   // Back to 100 %: the radios unlock and booklet is offered again.
-  ApplyPrintSettingsConstraints(zoomed, ConstraintInputs{});
+  zoomed = ApplyPrintSettingsConstraints(zoomed, ConstraintInputs{});
   for (const ToggleState& radio : zoomed.controls.duplex) EXPECT_TRUE(radio.enabled);
   EXPECT_TRUE(zoomed.controls.bookletAvailable);
   EXPECT_TRUE(zoomed.controls.nupEnabled);
@@ -212,7 +213,7 @@ TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
   PrintSettingsModel moded = booklet;
   ConstraintInputs layoutMode;
   layoutMode.layoutMode = 3;
-  ApplyPrintSettingsConstraints(moded, layoutMode);
+  moded = ApplyPrintSettingsConstraints(moded, layoutMode);
   EXPECT_FALSE(moded.values.booklet) << "a layout mode clears booklet";
   EXPECT_FALSE(moded.controls.nupEnabled);
   EXPECT_FALSE(moded.controls.pageBorders.enabled);
@@ -232,7 +233,7 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   covered.controls.rotationSort.checked = true;
   ConstraintInputs cover;
   cover.coverInUse = true;
-  ApplyPrintSettingsConstraints(covered, cover);
+  covered = ApplyPrintSettingsConstraints(covered, cover);
   EXPECT_TRUE(covered.controls.duplex[0].checked);
   EXPECT_FALSE(covered.controls.duplex[1].checked);
   EXPECT_EQ(1, covered.values.duplex);
@@ -248,7 +249,7 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
     model.controls.duplex[1] = {true, true, true};
     ConstraintInputs inputs;
     inputs.mediaType = media;
-    ApplyPrintSettingsConstraints(model, inputs);
+    model = ApplyPrintSettingsConstraints(model, inputs);
     const bool simplex = media == 4 || (media >= 6 && media <= 11);
     EXPECT_EQ(simplex, model.controls.hints[0].shown) << "media " << media;
     EXPECT_EQ(simplex ? 1 : 2, model.values.duplex) << "media " << media;
@@ -260,7 +261,7 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   ConstraintInputs noDuplex;
   noDuplex.noDuplex = true;
   noDuplex.noRotationSort = true;
-  ApplyPrintSettingsConstraints(paper, noDuplex);
+  paper = ApplyPrintSettingsConstraints(paper, noDuplex);
   EXPECT_FALSE(paper.controls.duplex[2].enabled);
   EXPECT_FALSE(paper.controls.bookletAvailable);
   EXPECT_FALSE(paper.controls.rotationSort.enabled);
@@ -271,7 +272,7 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   ConstraintInputs shift;
   shift.shift = 0.5;
   shift.mediaType = 6;
-  ApplyPrintSettingsConstraints(shifted, shift);
+  shifted = ApplyPrintSettingsConstraints(shifted, shift);
   EXPECT_FALSE(shifted.controls.nupEnabled);
   EXPECT_EQ(kNupComboId, shifted.controls.hints[0].anchorId);
   EXPECT_EQ(676u, shifted.controls.hints[0].textId);
@@ -284,13 +285,13 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   stapled.controls.rotationSort.checked = true;
   ConstraintInputs staple;
   staple.staple = true;
-  ApplyPrintSettingsConstraints(stapled, staple);
+  stapled = ApplyPrintSettingsConstraints(stapled, staple);
   EXPECT_FALSE(stapled.controls.rotationSort.checked);
   staple.noRotationSort = true;
-  ApplyPrintSettingsConstraints(stapled, staple);
+  stapled = ApplyPrintSettingsConstraints(stapled, staple);
   EXPECT_FALSE(stapled.controls.rotationSort.enabled);
   PrintSettingsModel plain = DefaultPage();
-  ApplyPrintSettingsConstraints(plain, ConstraintInputs{});
+  plain = ApplyPrintSettingsConstraints(plain, ConstraintInputs{});
   EXPECT_TRUE(plain.controls.rotationSort.enabled);
   EXPECT_FALSE(plain.controls.pageBorders.enabled) << "one page per sheet keeps borders disabled";
   EXPECT_FALSE(plain.controls.hints[0].shown);

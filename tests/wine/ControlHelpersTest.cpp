@@ -12,9 +12,9 @@
 
 #include "ResourceIds.h"
 #include "WineTestSupport.h"
-#include "features/HintIcon.h"
-#include "features/SubclassControl.h"
-#include "features/UnavailableCombo.h"
+#include "controls/HintIcon.h"
+#include "controls/SubclassControl.h"
+#include "controls/UnavailableCombo.h"
 
 namespace {
 

@@ -20,17 +20,18 @@
 #include "ResourceIds.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
+#include "controls/DialogUtils.h"
 #include "core/PlatformUI.h"
 #include "core/PrivateDevmode.h"
 #include "core/PropPage.h"
+#include "core/UiInterface.h"
 #include "features/ComboValues.h"
-#include "features/DialogUtils.h"
 #include "features/FeatureDictionary.h"
 #include "features/MeasurementUnits.h"
 #include "features/PaperSizeLookup.h"
 #include "features/SelectionChanges.h"
+#include "features/WriteBack.h"
 #include "support/Spooler.h"
-#include "support/UiInterface.h"
 
 namespace {
 
@@ -218,6 +219,33 @@ enum ItemIndex : size_t {
   kOrientationItem,
 };
 
+// A paper page handler that records a media-type change twice in one call.
+BOOL RecordingMediaHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
+                           void**) {
+  if (message != WM_COMMAND) return FALSE;
+  EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(params, L"MediaType"));
+  EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(params, L"mediatype")) << "keywords match exactly";
+  UpdateSelectioninChangedDictionary(L"MediaType", 1, changed);
+  UpdateSelectioninChangedDictionary(L"MediaType", 2, changed);
+  EXPECT_EQ(2u, GetChangedSelection(changed, L"MediaType"));
+  EXPECT_EQ(0u, GetChangedSelection(changed, L"Copies"));
+  return TRUE;
+}
+
+// The plug-in's feature model under a page table of one recording page.
+const PluginParts& TestParts() {
+  static const PageTable pages = {
+      {IDS_TITLE_PAPER, IDD_PAPER_TAB, kSheetDocument, RecordingMediaHandler, nullptr}};
+  static const PluginParts parts = [] {
+    PluginParts assembled;
+    assembled.pages = &pages;
+    assembled.createFeatureDictionary = CreateFeatureDictionary;
+    assembled.writeBackChanges = WriteBackChanges;
+    return assembled;
+  }();
+  return parts;
+}
+
 POEMUIOBJ const kCoreContext = reinterpret_cast<POEMUIOBJ>(static_cast<ULONG_PTR>(0x5150));
 
 class FeatureModelTest : public ::testing::Test {
@@ -289,6 +317,7 @@ class FeatureModelTest : public ::testing::Test {
     m_page.m_pUiBaseBO = m_platform.BaseBO();
     m_page.m_pOEMCUIPParam = &m_cuip;
     m_page.m_pDriverUI = &m_driverUI;
+    m_page.m_pfnWriteBack = WriteBackChanges;
   }
 
   bool WriteBack(const std::map<std::wstring, uint32_t>& changes) {
@@ -329,7 +358,7 @@ class FeatureModelTest : public ::testing::Test {
   std::vector<BYTE> m_private = std::vector<BYTE>(plqr::kPrivateDevmodeSize);
   DEVMODEW m_public = {};
   OEMCUIPPARAM m_cuip = {};
-  CZPlatformUI m_platform;
+  CZPlatformUI m_platform{TestParts()};
   CZPropPage m_page;
   TestDriverUI m_driverUI;
   HWND m_parent = nullptr;
@@ -343,13 +372,14 @@ TEST_F(FeatureModelTest, ContainersFromTheCoreItems) {
   ASSERT_NE(nullptr, m_platform.m_hResInstance) << "the resource library was not fetched";
   const OptionNameDictionary& names = m_platform.m_OptionNameDictionary;
 
-  // A4 Copy has the size of A4: a duplicate without index. "Custom Odd" is
-  // unknown (index 3, no item ID); "envelope dl" is named by the table name.
-  EXPECT_EQ((std::vector<std::wstring>{L"My Form:0", L"A4:1", L"Letter:2", L"Envelope C6:5", L"Yours:6",
-                                       L"Envelope DL:4"}),
+  // A4 Copy has the size of A4: a duplicate without entry. "Custom Odd" is
+  // unknown (no entry); "envelope dl" is named by the table name. Every
+  // entry carries its option index.
+  EXPECT_EQ((std::vector<std::wstring>{L"My Form:0", L"A4:1", L"Letter:2", L"Envelope C6:6", L"Yours:7",
+                                       L"Envelope DL:5"}),
             Names(names, L"PaperSize"));
   EXPECT_EQ(
-      (PaperIndexMap{{0, firstUserId}, {1, 20002}, {2, 20009}, {4, 20025}, {5, 20024}, {6, firstUserId + 1}}),
+      (PaperIndexMap{{0, firstUserId}, {1, 20002}, {2, 20009}, {5, 20025}, {6, 20024}, {7, firstUserId + 1}}),
       m_platform.m_PaperIndexMap);
 
   const SelectionDictionary& selections = m_platform.m_SelectionDictionary;
@@ -384,10 +414,10 @@ TEST_F(FeatureModelTest, ContainersFromTheCoreItems) {
   EXPECT_EQ(firstUserId + 4, plqr::PeekNextUserPaperItemId());
 
   // Another platform UI object (another driver context) continues the count.
-  CZPlatformUI other;
+  CZPlatformUI other(TestParts());
   CreateFeatureDictionary(&other, &m_cuip);
   EXPECT_EQ(firstUserId + 4, other.m_PaperIndexMap.at(0));
-  EXPECT_EQ(firstUserId + 5, other.m_PaperIndexMap.at(6));
+  EXPECT_EQ(firstUserId + 5, other.m_PaperIndexMap.at(7));
 }
 
 TEST_F(FeatureModelTest, BadItemsAreSkipped) {
@@ -515,24 +545,9 @@ TEST_F(FeatureModelTest, CollateIsWrittenWithTheCopyCount) {
   EXPECT_EQ(0u, m_platform.m_SelectionDictionary.at(L"Collate"));
 }
 
-// A paper page handler that records a media-type change twice in one call.
-BOOL RecordingMediaHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
-                           void**) {
-  if (message != WM_COMMAND) return FALSE;
-  EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(params, L"MediaType"));
-  EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(params, L"mediatype")) << "keywords match exactly";
-  UpdateSelectioninChangedDictionary(L"MediaType", 1, changed);
-  UpdateSelectioninChangedDictionary(L"MediaType", 2, changed);
-  EXPECT_EQ(2u, GetChangedSelection(changed, L"MediaType"));
-  EXPECT_EQ(0u, GetChangedSelection(changed, L"Copies"));
-  return TRUE;
-}
-
 TEST_F(FeatureModelTest, CommonPageProcedureWritesRecordedChangesBack) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   PreparePage();
-  static_cast<CUiInterface*>(m_platform.BaseBO()->Vendor())
-      ->SetPageHandler(IDD_PAPER_TAB, RecordingMediaHandler);
   const HWND window =
       CreateWindowExW(0, L"Static", L"page", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(nullptr, window);
@@ -577,10 +592,12 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   ASSERT_EQ(6, SendMessageW(paper, CB_GETCOUNT, 0, 0));
   const std::wstring texts[] = {L"My Form", L"A4", L"Letter", L"Envelope C6", L"Yours", L"Envelope DL"};
   const uint32_t firstUserId = m_platform.m_PaperIndexMap.at(0);
-  const LRESULT itemIds[] = {firstUserId, 20002, 20009, 20024, firstUserId + 1, 20025};
+  const uint32_t itemIds[] = {firstUserId, 20002, 20009, 20024, firstUserId + 1, 20025};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(texts[i], ListText(paper, i)) << i;
-    EXPECT_EQ(itemIds[i], SendMessageW(paper, CB_GETITEMDATA, i, 0)) << i;
+    const LRESULT data = SendMessageW(paper, CB_GETITEMDATA, i, 0);
+    EXPECT_EQ(itemIds[i], PaperItemIdOfData(data)) << i;
+    EXPECT_EQ(0, data & 1) << "bit 0 is the unavailable mark, never part of the ID: " << i;
   }
   EXPECT_EQ(firstUserId + 1, vdm->wNextPaperItemId) << "the last user paper of the list";
 

@@ -26,6 +26,7 @@
 #include "core/OemCF.h"
 #include "core/PluginIdentity.h"
 #include "core/PrivateDevmode.h"
+#include "plugin/Plugin.h"
 #include "support/Spooler.h"
 
 namespace {

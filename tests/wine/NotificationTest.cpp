@@ -12,13 +12,13 @@
 
 #include "ResourceIds.h"
 #include "WineTestSupport.h"
+#include "controls/QuickSettingsPanel.h"
 #include "core/CommonTabs.h"
+#include "core/Notifiers.h"
 #include "core/PageParams.h"
 #include "core/PrivateDevmode.h"
-#include "features/Notifiers.h"
-#include "features/QuickSettingsPanel.h"
-#include "features/SettingsMessages.h"
-#include "preview/QuickSettingsStore.h"
+#include "core/SettingsMessages.h"
+#include "plugin/Plugin.h"
 
 // Writes a BMP of `window` as the screen shows it (a picture for people).
 bool SaveWindowPicture(HWND window, const std::string& path);
@@ -56,8 +56,8 @@ class TestPage : public IObserver {
     }
   }
   ~TestPage() override {
-    CSettingsNotifier::GetInstance()->Detach(this);
-    CConstraintNotifier::GetInstance()->Detach(this);
+    m_Tabs->SettingsNotifier().Detach(this);
+    m_Tabs->ConstraintNotifier().Detach(this);
     m_Panel.Destroy();
     if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
   }
@@ -81,14 +81,14 @@ class TestPage : public IObserver {
     switch (message) {
       case WM_INITDIALOG:
         self->m_hWnd = hDlg;
-        CConstraintNotifier::GetInstance()->Attach(self);
+        self->m_Tabs->ConstraintNotifier().Attach(self);
         SendMessageW(hDlg, WM_INIT_QUICK_SETTINGS, 0, 0);
         return TRUE;
       case WM_INIT_QUICK_SETTINGS: {
-        CSettingsNotifier::GetInstance()->Attach(self);
+        self->m_Tabs->SettingsNotifier().Attach(self);
         HINSTANCE resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hDlg, GWLP_HINSTANCE));
-        CQuickSettingsStore::GetInstance()->Initialise(resources, L"Test Printer");
-        self->m_Panel.Create(hDlg, resources, CQuickSettingsStore::GetInstance()->Names());
+        self->m_Tabs->PresetStore()->Initialise(resources, L"Test Printer");
+        self->m_Panel.Create(hDlg, resources, self->m_Tabs);
         return TRUE;
       }
       case WM_SETTINGS_CHANGE_REQUEST: {
@@ -169,16 +169,16 @@ class NotificationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     g_calls.clear();
-    CSettingsNotifier::GetInstance()->Detach(nullptr);
-    CConstraintNotifier::GetInstance()->Detach(nullptr);
+    m_Tabs.SettingsNotifier().Detach(nullptr);
+    m_Tabs.ConstraintNotifier().Detach(nullptr);
     ASSERT_TRUE(m_Resources) << "PLQRDVXSRES.DLL did not load";
     m_Host = SharedHost();
     ASSERT_NE(nullptr, m_Host);
   }
   void TearDown() override {
     PumpPending();
-    CSettingsNotifier::GetInstance()->Detach(nullptr);
-    CConstraintNotifier::GetInstance()->Detach(nullptr);
+    m_Tabs.SettingsNotifier().Detach(nullptr);
+    m_Tabs.ConstraintNotifier().Detach(nullptr);
   }
   std::unique_ptr<TestPage> NewPage(const wchar_t* name) {
     auto page = std::make_unique<TestPage>(name, m_Resources.get(), m_Host, &m_Tabs);
@@ -187,14 +187,13 @@ class NotificationTest : public ::testing::Test {
   }
 
   plqr::test::LoadedModule m_Resources{L"PLQRDVXSRES.DLL"};
-  CCommonTabs m_Tabs;
+  CCommonTabs m_Tabs{plqr::ProductParts()};
   HWND m_Host = nullptr;
 };
 
 TEST_F(NotificationTest, NotifiersKeepOrderRefuseDuplicatesAndDetach) {
   Recorder a(L"a"), b(L"b"), c(L"c");
-  CConstraintNotifier* constraints = CConstraintNotifier::GetInstance();
-  EXPECT_EQ(constraints, CConstraintNotifier::GetInstance()) << "one instance per process";
+  CConstraintNotifier* constraints = &m_Tabs.ConstraintNotifier();
   EXPECT_TRUE(constraints->Attach(&b));
   EXPECT_TRUE(constraints->Attach(&a));
   EXPECT_FALSE(constraints->Attach(&b)) << "attaching twice";
@@ -220,7 +219,7 @@ TEST_F(NotificationTest, NotifiersKeepOrderRefuseDuplicatesAndDetach) {
   EXPECT_TRUE(constraints->Detach(nullptr)) << "an empty list is left alone";
 
   // The settings notifier: same rules, its own list, the code passed by address.
-  CSettingsNotifier* settings = CSettingsNotifier::GetInstance();
+  CSettingsNotifier* settings = &m_Tabs.SettingsNotifier();
   EXPECT_TRUE(settings->Attach(&c));
   EXPECT_TRUE(settings->Attach(&a));
   EXPECT_TRUE(constraints->Observers().empty());
@@ -238,22 +237,20 @@ TEST_F(NotificationTest, PagesAttachOnInitAndADestroyedPageIsNotCalled) {
   ASSERT_NE(nullptr, second->m_hWnd);
   // WM_INITDIALOG attached both to the constraint notifier, the
   // WM_INIT_QUICK_SETTINGS each page sent itself to the settings notifier.
-  EXPECT_EQ((std::vector<IObserver*>{first.get(), second.get()}),
-            CConstraintNotifier::GetInstance()->Observers());
-  EXPECT_EQ((std::vector<IObserver*>{first.get(), second.get()}),
-            CSettingsNotifier::GetInstance()->Observers());
+  EXPECT_EQ((std::vector<IObserver*>{first.get(), second.get()}), m_Tabs.ConstraintNotifier().Observers());
+  EXPECT_EQ((std::vector<IObserver*>{first.get(), second.get()}), m_Tabs.SettingsNotifier().Observers());
 
   m_Tabs.NotifyConstraintChange(&second->m_Params, nullptr);
   EXPECT_EQ((std::vector<std::wstring>{L"first:C", L"second:C"}), g_calls);
   EXPECT_EQ(&second->m_Params, first->m_LastContext);
 
   first.reset();
-  EXPECT_EQ(1u, CConstraintNotifier::GetInstance()->Observers().size());
-  EXPECT_EQ(1u, CSettingsNotifier::GetInstance()->Observers().size());
+  EXPECT_EQ(1u, m_Tabs.ConstraintNotifier().Observers().size());
+  EXPECT_EQ(1u, m_Tabs.SettingsNotifier().Observers().size());
   g_calls.clear();
   m_Tabs.NotifyConstraintChange(nullptr, nullptr);
   int32_t code = kSettingsFailed;
-  CSettingsNotifier::GetInstance()->Notify(&code, L"x", nullptr, nullptr);
+  m_Tabs.SettingsNotifier().Notify(&code, L"x", nullptr, nullptr);
   EXPECT_EQ((std::vector<std::wstring>{L"second:C", L"second:S4:x"}), g_calls);
 }
 
@@ -353,7 +350,7 @@ TEST_F(NotificationTest, PanelOnARealPageListsPresetsAndFollowsEvents) {
   EXPECT_LT(client.right, 601) << "the pages are narrower than 601 pixels";
   EXPECT_LE(placed.right, client.right) << "the panel fits in the page";
   EXPECT_LE(placed.bottom, client.bottom) << "the panel fits in the page";
-  EXPECT_TRUE(page->m_Panel.Create(page->m_hWnd, m_Resources.get(), {L"other"}));
+  EXPECT_TRUE(page->m_Panel.Create(page->m_hWnd, m_Resources.get(), &m_Tabs));
   EXPECT_EQ(panel, page->m_Panel.Window()) << "a second Create keeps the panel";
 
   // The two built-in names, 621 first.
@@ -372,13 +369,13 @@ TEST_F(NotificationTest, PanelOnARealPageListsPresetsAndFollowsEvents) {
   // An applied preset becomes the current index of every panel.
   page->m_Panel.Update(kSettingsApplied, factory.c_str());
   EXPECT_EQ(1, SendMessageW(list, CB_GETCURSEL, 0, 0));
-  EXPECT_EQ(1u, CQuickSettings::CurrentIndex());
+  EXPECT_EQ(1u, m_Tabs.m_dwQuickSettingsIndex);
   auto second = NewPage(L"second");
   ASSERT_NE(nullptr, second->m_Panel.Window());
   EXPECT_EQ(1,
             SendMessageW(GetDlgItem(second->m_Panel.Window(), IDC_COMBO_QUICKSETTINGS), CB_GETCURSEL, 0, 0));
   second.reset();
-  EXPECT_EQ(0u, CQuickSettings::CurrentIndex()) << "destroying a panel resets the current index";
+  EXPECT_EQ(0u, m_Tabs.m_dwQuickSettingsIndex) << "destroying a panel resets the current index";
 
   // Saved: appended once (names compare without case), item 0 selected.
   page->m_Panel.Update(kSettingsApplied, factory.c_str());

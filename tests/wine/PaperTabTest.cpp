@@ -21,14 +21,16 @@
 #include "StandIn.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
+#include "controls/HintIcon.h"
+#include "controls/UnavailableCombo.h"
+#include "core/CommonTabs.h"
+#include "core/Notifiers.h"
 #include "core/OemCF.h"
 #include "core/PrivateDevmode.h"
-#include "features/HintIcon.h"
-#include "features/Notifiers.h"
-#include "features/UnavailableCombo.h"
+#include "features/ComboValues.h"
 #include "pages/PaperCompatibility.h"
 #include "pages/PaperTab.h"
-#include "support/PageRegistry.h"
+#include "plugin/Plugin.h"
 #include "support/Spooler.h"
 
 namespace {
@@ -94,14 +96,15 @@ class CustomFormSpooler final : public plqr::ISpooler {
 // private device mode held at that moment.
 class FlagObserver : public IObserver {
  public:
-  FlagObserver() { CConstraintNotifier::GetInstance()->Attach(this); }
-  ~FlagObserver() override { CConstraintNotifier::GetInstance()->Detach(this); }
+  explicit FlagObserver(CConstraintNotifier& notifier) : m_Notifier(notifier) { m_Notifier.Attach(this); }
+  ~FlagObserver() override { m_Notifier.Detach(this); }
   void UpdateSettings(int32_t*, const wchar_t*, PAGEPARAMS*, VENDORRETURNITEMS*) override {}
   void UpdateConstraints(PAGEPARAMS* context, VENDORRETURNITEMS*) override {
     ++calls;
     if (context != nullptr && context->m_pVendorDevmode != nullptr)
       lastNoDuplex = context->m_pVendorDevmode->bNoDuplex;
   }
+  CConstraintNotifier& m_Notifier;
   int calls = 0;
   int lastNoDuplex = -1;
 };
@@ -145,6 +148,9 @@ class PaperTabTest : public ::testing::Test {
   }
 
   static HWND Page() { return s_standIn->Sheet().PageWindow(kPaperPage); }
+  static std::map<uint32_t, uint32_t>& PaperMap() {
+    return plqr::test::SessionOf(Page())->m_PaperIdByPosition;
+  }
   static HWND Control(int id) { return GetDlgItem(Page(), id); }
   static plqr::VENDORDEVMODE* Vdm() { return plqr::VendorDevmodeOf(s_standIn->PrivateDevmode()); }
   static DEVMODEW* Public() { return s_standIn->PublicDevmode(); }
@@ -210,7 +216,7 @@ TEST_F(PaperTabTest, OpensWithTheSettingsAndTheHiddenFinishingControls) {
 TEST_F(PaperTabTest, EnvelopeTakesMediaTypesTraysAndDuplexAway) {
   const int envelope = PaperPosition(L"Envelope #10");
   ASSERT_GE(envelope, 0);
-  FlagObserver observer;
+  FlagObserver observer(plqr::test::SessionOf(Page())->ConstraintNotifier());
   Choose(IDC_COMBO_PAPERSIZE, envelope);
 
   EXPECT_EQ(20020, Vdm()->sPaperItemId);
@@ -230,7 +236,7 @@ TEST_F(PaperTabTest, EnvelopeTakesMediaTypesTraysAndDuplexAway) {
 
   // The print settings page, where it is built, forces duplex off.
   bool printSettingsBuilt = false;
-  for (const PageRegistration& page : RegisteredPages())
+  for (const PageRegistration& page : plqr::ProductPageTable())
     printSettingsBuilt |= page.dialogId == IDD_PRINT_SETTINGS_TAB;
   if (printSettingsBuilt) {
     HWND settings = s_standIn->Sheet().PageWindow(0);
@@ -258,11 +264,11 @@ TEST_F(PaperTabTest, CustomPaperOneHundredMillimetresWideFitsTrayOneOnly) {
   HWND printOn = Control(IDC_COMBO_PRINTON);
   const int position =
       static_cast<int>(SendMessageW(sizes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kCustomName)));
-  SendMessageW(sizes, CB_SETITEMDATA, static_cast<WPARAM>(position), 20050);
+  SendMessageW(sizes, CB_SETITEMDATA, static_cast<WPARAM>(position), PaperItemData(20050));
   const int printOnPosition =
       static_cast<int>(SendMessageW(printOn, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kCustomName)));
-  SendMessageW(printOn, CB_SETITEMDATA, static_cast<WPARAM>(printOnPosition), 20050);
-  PaperTabPaperIndexMap()[static_cast<uint32_t>(position)] = 20050;
+  SendMessageW(printOn, CB_SETITEMDATA, static_cast<WPARAM>(printOnPosition), PaperItemData(20050));
+  PaperMap()[static_cast<uint32_t>(position)] = 20050;
   const LONG paperSel = ItemSel("PaperSize");
   const short paperSize = Public()->dmPaperSize;
 
@@ -286,7 +292,7 @@ TEST_F(PaperTabTest, CustomPaperOneHundredMillimetresWideFitsTrayOneOnly) {
 
   SendMessageW(sizes, CB_DELETESTRING, static_cast<WPARAM>(position), 0);
   SendMessageW(printOn, CB_DELETESTRING, static_cast<WPARAM>(printOnPosition), 0);
-  PaperTabPaperIndexMap().erase(static_cast<uint32_t>(position));
+  PaperMap().erase(static_cast<uint32_t>(position));
 }
 
 TEST_F(PaperTabTest, StaplingRestrictsPapersMediaAndBinsAndTheStandInRefusesIt) {
@@ -296,7 +302,7 @@ TEST_F(PaperTabTest, StaplingRestrictsPapersMediaAndBinsAndTheStandInRefusesIt) 
   EXPECT_EQ(1, Vdm()->bStaple);
   EXPECT_EQ((std::vector<int>{1}), UnavailableItems(IDC_COMBO_OUTPUTBIN));
   EXPECT_EQ((std::vector<int>{3, 4, 6, 7, 8, 9, 10, 11}), UnavailableItems(IDC_COMBO_MEDIATYPE));
-  for (const auto& [position, id] : PaperTabPaperIndexMap()) {
+  for (const auto& [position, id] : PaperMap()) {
     const bool staplePaper = plqr::IsStaplePaper(static_cast<int32_t>(id));
     EXPECT_EQ(staplePaper, Unavailable(IDC_COMBO_PAPERSIZE, static_cast<int>(position))) << id;
     EXPECT_EQ(staplePaper, Unavailable(IDC_COMBO_PRINTON, static_cast<int>(position) + 1)) << id;

@@ -14,6 +14,7 @@
 
 #include "PrintOem.h"
 #include "ResourceIds.h"
+#include "StandIn.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/ClassIds.h"
@@ -22,7 +23,8 @@
 #include "core/OemCF.h"
 #include "core/PlatformUI.h"
 #include "core/PrivateDevmode.h"
-#include "support/UiInterface.h"
+#include "core/UiInterface.h"
+#include "plugin/Plugin.h"
 
 namespace {
 
@@ -103,6 +105,47 @@ std::vector<OPTITEM> CoreItems() {
   return items;
 }
 
+// A page handler standing in for a page of the plug-in: counts its calls and
+// asks for Apply when told to.
+int g_handlerCalls = 0;
+bool g_requestApplyOnInit = false;
+bool g_requestApplyOnCommand = false;
+bool g_repeatOnce = false;
+
+BOOL RecordingHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
+                      void**) {
+  ++g_handlerCalls;
+  EXPECT_NE(nullptr, params->m_pVendorDevmode);
+  EXPECT_EQ(nullptr, params->pReserved1);
+  CCommonTabs* tabs = params->m_pCommonTabs;
+  if (tabs == nullptr) return FALSE;
+  if (message == WM_INITDIALOG && g_requestApplyOnInit) tabs->m_bEnableApply = 1;
+  if (message == WM_COMMAND && g_requestApplyOnCommand) tabs->m_bEnableApply = 1;
+  if (message == WM_COMMAND && g_repeatOnce) {
+    g_repeatOnce = false;
+    changed->m_bRepeat = 1;
+  }
+  return FALSE;
+}
+
+// The shipped plug-in with every page served by RecordingHandler.
+const PluginParts& RecordingParts() {
+  static const PageTable pages = [] {
+    PageTable table = plqr::ProductPageTable();
+    for (PageRegistration& page : table) {
+      page.handler = RecordingHandler;
+      page.destroyInstance = nullptr;
+    }
+    return table;
+  }();
+  static const PluginParts parts = [] {
+    PluginParts assembled = plqr::ProductParts();
+    assembled.pages = &pages;
+    return assembled;
+  }();
+  return parts;
+}
+
 class PlatformUITest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -139,6 +182,17 @@ class PlatformUITest : public ::testing::Test {
   void TearDown() override {
     if (m_ui != nullptr) m_ui->Release();
     if (m_printer != nullptr) ClosePrinter(m_printer);
+  }
+
+  // Replaces the plug-in object by one whose pages are all RecordingHandler.
+  void UseRecordingPages() {
+    m_ui->Release();
+    m_ui = nullptr;
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(S_OK, CreateClassFactory(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory),
+                                       RecordingParts()));
+    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&m_ui)));
+    factory->Release();
   }
 
   // The core driver's two CommonUIProp calls.
@@ -291,7 +345,7 @@ TEST_F(PlatformUITest, SheetReasonsAndBadArguments) {
 }
 
 TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
-  CZPlatformUI platform;
+  CZPlatformUI platform(plqr::ProductParts());
   platform.m_OptionNameDictionary.emplace(L"PaperSize", L"A4:0");
   platform.m_SelectionDictionary[L"PaperSize"] = 0;
   platform.m_PaperIndexMap[0] = 20002;
@@ -307,29 +361,6 @@ TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
   EXPECT_EQ(0u, platform.PageCount());
 }
 
-// A page handler standing in for a page of the plug-in: counts its calls and
-// asks for Apply when told to.
-int g_handlerCalls = 0;
-bool g_requestApplyOnInit = false;
-bool g_requestApplyOnCommand = false;
-bool g_repeatOnce = false;
-
-BOOL RecordingHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
-                      void**) {
-  ++g_handlerCalls;
-  EXPECT_NE(nullptr, params->m_pVendorDevmode);
-  EXPECT_EQ(nullptr, params->pReserved1);
-  CCommonTabs* tabs = CCommonTabs::Instance();
-  if (tabs == nullptr) return FALSE;
-  if (message == WM_INITDIALOG && g_requestApplyOnInit) tabs->m_bEnableApply = 1;
-  if (message == WM_COMMAND && g_requestApplyOnCommand) tabs->m_bEnableApply = 1;
-  if (message == WM_COMMAND && g_repeatOnce) {
-    g_repeatOnce = false;
-    changed->m_bRepeat = 1;
-  }
-  return FALSE;
-}
-
 // Counts PSM_CHANGED reaching the sheet by subclassing it.
 int g_changedMessages = 0;
 WNDPROC g_sheetProc = nullptr;
@@ -339,11 +370,7 @@ LRESULT CALLBACK CountingSheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
-  ASSERT_NE(nullptr, CUiInterface::Instance());
-  PageHandler previous[5] = {};
-  const DWORD pageIds[5] = {201, 202, 203, 204, 205};
-  for (int i = 0; i < 5; ++i)
-    previous[i] = CUiInterface::Instance()->SetPageHandler(pageIds[i], RecordingHandler);
+  UseRecordingPages();
   g_handlerCalls = 0;
   g_requestApplyOnInit = true;
   g_requestApplyOnCommand = false;
@@ -363,7 +390,7 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   HWND applyButton = GetDlgItem(sheet, 0x3021);
   ASSERT_NE(nullptr, applyButton);
   EXPECT_TRUE(IsWindowEnabled(applyButton));
-  EXPECT_EQ(0, CCommonTabs::Instance()->m_bEnableApply);
+  EXPECT_EQ(0, plqr::test::SessionOf(page)->m_bEnableApply);
   g_requestApplyOnInit = false;
 
   g_sheetProc = reinterpret_cast<WNDPROC>(
@@ -398,11 +425,10 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   EXPECT_EQ(PSNRET_NOERROR, GetWindowLongPtrW(page, DWLP_MSGRESULT));
 
   Destroy(recorder);
-  for (int i = 0; i < 5; ++i) CUiInterface::Instance()->SetPageHandler(pageIds[i], previous[i]);
 }
 
 TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
-  const PageHandler previous = CUiInterface::Instance()->SetPageHandler(201, RecordingHandler);
+  UseRecordingPages();
   m_sheetParam.dwFlags = DM_NOPERMISSION;
   SheetRecorder recorder;
   InitDocumentSheet(recorder);
@@ -417,7 +443,6 @@ TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
   }
   EXPECT_GT(children, 0);
   Destroy(recorder);
-  CUiInterface::Instance()->SetPageHandler(201, previous);
 }
 
 }  // namespace

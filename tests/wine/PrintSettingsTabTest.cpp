@@ -21,11 +21,11 @@
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/CommonTabs.h"
+#include "core/Notifiers.h"
 #include "core/OemCF.h"
 #include "core/PageParams.h"
 #include "core/PrivateDevmode.h"
-#include "features/Notifiers.h"
-#include "features/SettingsMessages.h"
+#include "core/SettingsMessages.h"
 
 namespace {
 
@@ -91,8 +91,9 @@ class PrintSettingsTabTest : public ::testing::Test {
     PAGEPARAMS params = {};
     params.m_pVendorDevmode = &Body();
     params.pPublicDM = &Dm();
-    ASSERT_NE(nullptr, CCommonTabs::Instance());
-    CCommonTabs::Instance()->NotifyConstraintChange(&params, &changed);
+    params.m_pCommonTabs = plqr::test::SessionOf(m_page);
+    ASSERT_NE(nullptr, params.m_pCommonTabs);
+    params.m_pCommonTabs->NotifyConstraintChange(&params, &changed);
   }
 
   // State.
@@ -480,7 +481,8 @@ TEST_F(PrintSettingsTabTest, AnAppliedPresetReloadsThePage) {
   params.pPublicDM = &Dm();
   VENDORRETURNITEMS changed;
   int32_t code = kSettingsApplied;
-  CSettingsNotifier::GetInstance()->Notify(&code, L"My Defaults", &params, &changed);
+  CSettingsNotifier& presets = plqr::test::SessionOf(m_page)->SettingsNotifier();
+  presets.Notify(&code, L"My Defaults", &params, &changed);
   EXPECT_EQ(3, Selection(IDC_COMBO_NUP));
   EXPECT_TRUE(Checked(IDC_RADIO_LANDSCAPE));
   EXPECT_FALSE(Checked(IDC_RADIO_PORTRAIT));
@@ -489,14 +491,14 @@ TEST_F(PrintSettingsTabTest, AnAppliedPresetReloadsThePage) {
   // Back to the page's usual state for the other cases.
   Body().wPagesPerSheet = 1;
   Dm().dmOrientation = DMORIENT_PORTRAIT;
-  CSettingsNotifier::GetInstance()->Notify(&code, L"My Defaults", &params, &changed);
+  presets.Notify(&code, L"My Defaults", &params, &changed);
   EXPECT_EQ(0, Selection(IDC_COMBO_NUP));
   EXPECT_TRUE(Checked(IDC_RADIO_PORTRAIT));
 
   // A failed preset event changes nothing on the page.
   code = kSettingsFailed;
   Body().wPagesPerSheet = 16;
-  CSettingsNotifier::GetInstance()->Notify(&code, L"", nullptr, nullptr);
+  presets.Notify(&code, L"", nullptr, nullptr);
   EXPECT_EQ(0, Selection(IDC_COMBO_NUP));
   Body().wPagesPerSheet = 1;
 }

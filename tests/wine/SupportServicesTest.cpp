@@ -20,9 +20,11 @@
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/PrivateDevmode.h"
+#include "core/UiInterface.h"
+#include "plugin/Plugin.h"
 #include "support/AppModuleRecorder.h"
+#include "support/Handles.h"
 #include "support/HelpFiles.h"
-#include "support/PrinterHandle.h"
 #include "support/ResourceLibrary.h"
 
 namespace {
@@ -373,7 +375,12 @@ TEST(PrintingApplication, MergeRecordsTheNameInBothBodiesAndThePrinterData) {
   auto out = std::make_unique<PrivateDevmode>();
   std::memset(in.get(), 0x58, sizeof(PrivateDevmode));
   std::memset(out.get(), 0x58, sizeof(PrivateDevmode));
-  RecordPrintingApplication(printer.get(), &in->body, &out->body);
+  // The merge hook of the vendor services, as the driver-interface object
+  // calls it after a merge.
+  CUiInterface vendor(plqr::ProductParts());
+  DEVMODEW publicIn = {};
+  DEVMODEW publicOut = {};
+  vendor.DeviceMode(OEMDM_MERGE, printer.get(), &publicIn, &publicOut, &in->body, &out->body);
 
   for (const PrivateDevmode* record : {in.get(), out.get()}) {
     const char16_t* field = record->body.szAppModuleName;
@@ -392,9 +399,13 @@ TEST(PrintingApplication, MergeRecordsTheNameInBothBodiesAndThePrinterData) {
 }
 
 TEST(PrintingApplication, MergeWithoutAPrinterStillFillsTheBodies) {
+  auto in = std::make_unique<PrivateDevmode>();
   auto out = std::make_unique<PrivateDevmode>();
   std::memset(out.get(), 0, sizeof(PrivateDevmode));
-  RecordPrintingApplication(nullptr, nullptr, &out->body);
+  CUiInterface vendor(plqr::ProductParts());
+  DEVMODEW publicIn = {};
+  DEVMODEW publicOut = {};
+  vendor.DeviceMode(OEMDM_MERGE, nullptr, &publicIn, &publicOut, &in->body, &out->body);
   EXPECT_NE(0, out->body.szAppModuleName[0]);
   EXPECT_EQ(0, out->body.szAppModuleName[31]);
 }

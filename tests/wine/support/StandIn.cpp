@@ -5,7 +5,8 @@
 #include "HeadlessDisplay.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
-#include "core/OemCF.h"
+#include "core/PropPage.h"
+#include "plugin/Plugin.h"
 
 namespace plqr::test {
 
@@ -38,6 +39,11 @@ StandIn StartStandIn(std::string* failure) {
   standIn.host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, options);
   if (!standIn.host->Start(problem)) *failure = "start: " + Narrow(problem);
   return standIn;
+}
+
+CCommonTabs* SessionOf(HWND page) {
+  const auto* object = reinterpret_cast<const CZPropPage*>(GetWindowLongPtrW(page, GWLP_USERDATA));
+  return object != nullptr ? object->m_pCommonTabs : nullptr;
 }
 
 }  // namespace plqr::test

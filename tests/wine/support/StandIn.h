@@ -9,6 +9,8 @@
 
 #include "CoreDriverHost.h"
 
+class CCommonTabs;
+
 namespace plqr::test {
 
 struct StandIn {
@@ -20,5 +22,9 @@ struct StandIn {
 // (GetInfo, DevMode, both CommonUIProp calls); the sheet is not opened yet.
 // On failure `failure` says what went wrong and the result may be partial.
 StandIn StartStandIn(std::string* failure);
+
+// The sheet session a page of an open sheet works in (its page object keeps
+// it), or null for a window that is not such a page.
+CCommonTabs* SessionOf(HWND page);
 
 }  // namespace plqr::test

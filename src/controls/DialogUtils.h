@@ -7,14 +7,12 @@
 
 #include <string>
 
+#include "support/ResourceStrings.h"
+
 // Loads bitmap `bitmapId` of `module` (shared; transparent when asked),
 // sets it on static control `controlId` and deletes the image the control
 // held before.
 void SetControlImage(HWND hDlg, HINSTANCE module, UINT bitmapId, int controlId, bool transparent);
-
-// String `stringId` of `module`, at most `bufferLength` - 1 characters;
-// empty when the module or the string is missing.
-std::wstring LoadStringFromResource(HINSTANCE module, UINT stringId, int bufferLength = MAX_PATH);
 
 // Sets the text of control `controlId` to string `stringId` (up to 259
 // characters; empty when the string is missing).

@@ -1,8 +1,6 @@
-#include "features/DialogUtils.h"
+#include "controls/DialogUtils.h"
 
 #include <commctrl.h>
-
-#include <vector>
 
 void SetControlImage(HWND hDlg, HINSTANCE module, UINT bitmapId, int controlId, bool transparent) {
   if (module == nullptr) return;
@@ -12,14 +10,6 @@ void SetControlImage(HWND hDlg, HINSTANCE module, UINT bitmapId, int controlId, 
   const auto previous = reinterpret_cast<HGDIOBJ>(
       SendDlgItemMessageW(hDlg, controlId, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image)));
   if (previous != nullptr && previous != image) DeleteObject(previous);
-}
-
-std::wstring LoadStringFromResource(HINSTANCE module, UINT stringId, int bufferLength) {
-  if (module == nullptr || bufferLength <= 1) return std::wstring();
-  std::vector<wchar_t> buffer(static_cast<size_t>(bufferLength), L'\0');
-  const int length = LoadStringW(module, stringId, buffer.data(), bufferLength);
-  if (length <= 0) return std::wstring();
-  return std::wstring(buffer.data(), static_cast<size_t>(length));
 }
 
 void SetDlgItemTextFromResource(HWND hDlg, HINSTANCE module, int controlId, UINT stringId) {

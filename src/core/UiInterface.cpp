@@ -1,37 +1,29 @@
-#include "support/UiInterface.h"
+#include "core/UiInterface.h"
 
+#include "core/PluginParts.h"
 #include "core/PrivateDevmode.h"
 #include "support/AppModuleRecorder.h"
+#include "support/ConversionsWin.h"
 #include "support/HelpFiles.h"
 #include "support/Logging.h"
-#include "support/PageRegistry.h"
 #include "support/ResourceLibrary.h"
 
 namespace {
-CUiInterface* g_pUiInterface = nullptr;
+const PageTable kNoPages;
 }
 
-CUiInterface::CUiInterface() {
-  for (const PageRegistration& page : RegisteredPages()) {
-    PageSlot& slot = m_Pages[page.dialogId];
-    slot.handler = page.handler;
-    slot.destroyInstance = page.destroyInstance;
-  }
-  g_pUiInterface = this;
+CUiInterface::CUiInterface(const PluginParts& parts)
+    : m_PageTable(parts.pages != nullptr ? *parts.pages : kNoPages), m_CommonTabs(parts) {
+  for (const PageRegistration& page : m_PageTable) m_Pages[page.dialogId].page = &page;
 }
 
 CUiInterface::~CUiInterface() {
   for (auto& entry : m_Pages) {
     PageSlot& slot = entry.second;
-    if (slot.instance != nullptr && slot.destroyInstance != nullptr) slot.destroyInstance(slot.instance);
+    if (slot.instance != nullptr && slot.page->destroyInstance != nullptr)
+      slot.page->destroyInstance(slot.instance);
     slot.instance = nullptr;
   }
-  if (m_hResourceLibrary != nullptr) FreeLibrary(m_hResourceLibrary);
-  if (g_pUiInterface == this) g_pUiInterface = nullptr;
-}
-
-CUiInterface* CUiInterface::Instance() {
-  return g_pUiInterface;
 }
 
 void CUiInterface::PageStart() {}
@@ -45,7 +37,11 @@ void CUiInterface::DeviceMode(DWORD dwMode, HANDLE hPrinter, DEVMODEW* pPublicIn
                               VENDORDEVMODE* pBodyIn, VENDORDEVMODE* pBodyOut) {
   if (dwMode != OEMDM_MERGE) return;
   if (pPublicIn == nullptr || pPublicOut == nullptr || pBodyIn == nullptr || pBodyOut == nullptr) return;
-  plqr::RecordPrintingApplication(hPrinter, pBodyIn, pBodyOut);
+  const std::wstring name = plqr::PrintingApplicationName();
+  if (name.empty()) return;
+  plqr::WriteAppModuleName(*pBodyIn, plqr::ToU16(name));
+  plqr::WriteAppModuleName(*pBodyOut, plqr::ToU16(name));
+  if (hPrinter != nullptr) plqr::StoreModuleNameForPrinter(hPrinter, name);
 }
 
 HRESULT CUiInterface::DeviceCapabilities(POEMUIOBJ, HANDLE, PWSTR, WORD, PVOID, PDEVMODEW, PVOID, DWORD,
@@ -59,14 +55,8 @@ DWORD CUiInterface::TabSet() {
 
 PageLookup CUiInterface::LookupPage(DWORD dialogId) {
   auto it = m_Pages.find(dialogId);
-  if (it == m_Pages.end() || it->second.handler == nullptr) return PageLookup{};
-  return PageLookup{it->second.handler, &it->second.instance};
-}
-
-PageHandler CUiInterface::SetPageHandler(DWORD dialogId, PageHandler handler) {
-  PageHandler previous = m_Pages[dialogId].handler;
-  m_Pages[dialogId].handler = handler;
-  return previous;
+  if (it == m_Pages.end() || it->second.page->handler == nullptr) return PageLookup{};
+  return PageLookup{it->second.page->handler, &it->second.instance};
 }
 
 void CUiInterface::ReleasePageList() {}
@@ -80,9 +70,14 @@ PageList CUiInterface::GetPageList(HANDLE /*hPrinter*/, DWORD kind, const PageLi
       return PageList{};
     }
     if (params.pVendorDevmode->dwSetupMarker == plqr::kSetupMarkerInstall) return PageList{};
-    return PageList{{601, 201}, {602, 202}, {604, 204}, {603, 203}, {605, 205}};
   }
-  return PageList{{605, 223}, {659, 232}};
+  // Every sheet other than the document sheet is the printer sheet.
+  const DWORD sheet = kind == kSheetDocument ? kSheetDocument : kSheetPrinter;
+  PageList list;
+  for (const PageRegistration& page : m_PageTable) {
+    if (page.sheet == sheet) list.emplace_back(page.titleId, page.dialogId);
+  }
+  return list;
 }
 
 bool CUiInterface::NotifyEmptyList() {
@@ -90,14 +85,15 @@ bool CUiInterface::NotifyEmptyList() {
 }
 
 DWORD CUiInterface::PageKind(DWORD dialogId) {
-  return (dialogId >= 201 && dialogId <= 205) ? kSheetDocument : kSheetPrinter;
+  const auto it = m_Pages.find(dialogId);
+  return it != m_Pages.end() && it->second.page->sheet == kSheetDocument ? kSheetDocument : kSheetPrinter;
 }
 
 HINSTANCE CUiInterface::ResourceLibrary(HANDLE hPrinter) {
   // Loaded once; a failure is not retried.
   if (!m_bResourceLibraryAsked) {
     m_bResourceLibraryAsked = true;
-    m_hResourceLibrary = plqr::LoadResourceLibrary(hPrinter);
+    m_ResourceLibrary.reset(plqr::LoadResourceLibrary(hPrinter));
   }
-  return m_hResourceLibrary;
+  return m_ResourceLibrary.get();
 }

@@ -1,8 +1,8 @@
-#include "features/UnavailableCombo.h"
+#include "controls/UnavailableCombo.h"
 
 #include <vector>
 
-#include "features/SubclassControl.h"
+#include "controls/SubclassControl.h"
 #include "support/Logging.h"
 
 namespace plqr {

@@ -1,9 +1,10 @@
-// Entry points of PLQRDVXSUI.DLL. Everything else lives in the plug-in library.
+// Entry points of PLQRDVXSUI.DLL. Everything else lives in the plug-in's
+// libraries.
 #include <windows.h>
 
 #include "core/ActivationContext.h"
 #include "core/ModuleState.h"
-#include "core/OemCF.h"
+#include "plugin/Plugin.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reserved*/) {
   switch (reason) {

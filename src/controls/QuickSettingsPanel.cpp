@@ -1,16 +1,14 @@
-#include "features/QuickSettingsPanel.h"
+#include "controls/QuickSettingsPanel.h"
 
 #include <cwchar>
 
 #include "ResourceIds.h"
-#include "features/SettingsMessages.h"
-#include "preview/QuickSettingsStore.h"
+#include "core/CommonTabs.h"
+#include "core/SettingsMessages.h"
 #include "support/Logging.h"
 
 using plqr::LogMessage;
 using plqr::LogMessageInt;
-
-uint32_t CQuickSettings::s_dwCurrentIndex = 0;
 
 CQuickSettings::~CQuickSettings() {
   Destroy();
@@ -23,13 +21,12 @@ POINT CQuickSettings::PanelPosition(const RECT& client) {
   return POINT{static_cast<LONG>(client.right * across), static_cast<LONG>(client.bottom * down)};
 }
 
-bool CQuickSettings::Create(HWND page, HINSTANCE resourceInstance,
-                            const std::vector<std::wstring>& presetNames) {
+bool CQuickSettings::Create(HWND page, HINSTANCE resourceInstance, CCommonTabs* session) {
   LogMessage(L"VALMERO - CQuickSettings::Create() => start\r\n");
   if (m_hPanel != nullptr && IsWindow(m_hPanel)) return true;
   m_hPanel = nullptr;
   if (page == nullptr || resourceInstance == nullptr) return false;
-  m_hResources = resourceInstance;
+  m_pSession = session;
   HWND panel = CreateDialogParamW(resourceInstance, MAKEINTRESOURCEW(IDD_QUICK_SETTINGS_PANEL), page,
                                   PanelProc, reinterpret_cast<LPARAM>(this));
   if (panel == nullptr) {
@@ -45,13 +42,16 @@ bool CQuickSettings::Create(HWND page, HINSTANCE resourceInstance,
   ShowWindow(panel, SW_SHOW);
 
   HWND list = GetDlgItem(panel, IDC_COMBO_QUICKSETTINGS);
-  for (const std::wstring& name : presetNames) {
-    const std::wstring bounded = name.substr(0, kPresetNameLength - 1);
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bounded.c_str()));
+  IPresetStore* store = session != nullptr ? session->PresetStore() : nullptr;
+  if (store != nullptr) {
+    for (const std::wstring& name : store->Names()) {
+      const std::wstring bounded = name.substr(0, kPresetNameLength - 1);
+      SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bounded.c_str()));
+    }
   }
-  SendMessageW(list, CB_SETCURSEL, s_dwCurrentIndex, 0);
-  LogMessageInt(L"VALMERO - CQuickSettings::Create() => end, current index = ",
-                static_cast<int32_t>(s_dwCurrentIndex));
+  const uint32_t index = session != nullptr ? session->m_dwQuickSettingsIndex : 0;
+  SendMessageW(list, CB_SETCURSEL, index, 0);
+  LogMessageInt(L"VALMERO - CQuickSettings::Create() => end, current index = ", static_cast<int32_t>(index));
   return true;
 }
 
@@ -68,11 +68,11 @@ void CQuickSettings::Update(int32_t code, const wchar_t* presetName) {
     case kSettingsSaved:
       if (name[0] != L'\0' && find() == CB_ERR)
         SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-      s_dwCurrentIndex = 0;
+      SetCurrentIndex(0);
       SendMessageW(list, CB_SETCURSEL, 0, 0);
       break;
     case kSettingsDeleted: {
-      s_dwCurrentIndex = 0;
+      SetCurrentIndex(0);
       SendMessageW(list, CB_SETCURSEL, 0, 0);
       const LRESULT found = name[0] != L'\0' ? find() : CB_ERR;
       if (found != CB_ERR) SendMessageW(list, CB_DELETESTRING, static_cast<WPARAM>(found), 0);
@@ -80,8 +80,9 @@ void CQuickSettings::Update(int32_t code, const wchar_t* presetName) {
     }
     case kSettingsApplied: {
       const LRESULT found = name[0] != L'\0' ? find() : CB_ERR;
-      s_dwCurrentIndex = found == CB_ERR ? 0 : static_cast<uint32_t>(found);
-      SendMessageW(list, CB_SETCURSEL, s_dwCurrentIndex, 0);
+      const uint32_t index = found == CB_ERR ? 0 : static_cast<uint32_t>(found);
+      SetCurrentIndex(index);
+      SendMessageW(list, CB_SETCURSEL, index, 0);
       break;
     }
     default:
@@ -89,8 +90,12 @@ void CQuickSettings::Update(int32_t code, const wchar_t* presetName) {
   }
 }
 
+void CQuickSettings::SetCurrentIndex(uint32_t index) {
+  if (m_pSession != nullptr) m_pSession->m_dwQuickSettingsIndex = index;
+}
+
 void CQuickSettings::Destroy() {
-  s_dwCurrentIndex = 0;
+  SetCurrentIndex(0);
   if (m_hPanel != nullptr) {
     if (IsWindow(m_hPanel)) DestroyWindow(m_hPanel);
     m_hPanel = nullptr;
@@ -118,14 +123,16 @@ void CQuickSettings::OnApply() {
 
 void CQuickSettings::OnSaveAs() {
   HWND page = GetParent(m_hPanel);
+  IPresetStore* store = m_pSession != nullptr ? m_pSession->PresetStore() : nullptr;
+  if (store == nullptr) return;
   BYTE changed = 0;
   SendMessageW(page, WM_SETTINGS_CHANGE_REQUEST, kRequestQueryChanged, reinterpret_cast<LPARAM>(&changed));
-  if (changed == 1 && ShowQuickSettingsMessage(m_hPanel, IDS_QS_SAVE_CHANGED_TITLE,
-                                               static_cast<UINT>(reinterpret_cast<ULONG_PTR>(IDI_QUESTION)),
-                                               IDS_QS_SAVE_CHANGED_QUESTION, kMessageYesNo) == IDNO) {
+  if (changed == 1 && store->ShowMessage(m_hPanel, IDS_QS_SAVE_CHANGED_TITLE,
+                                         static_cast<UINT>(reinterpret_cast<ULONG_PTR>(IDI_QUESTION)),
+                                         IDS_QS_SAVE_CHANGED_QUESTION, kMessageYesNo) == IDNO) {
     return;
   }
-  ShowQuickSettingsSaveAs(m_hResources, page);
+  store->ShowSaveAs(page);
 }
 
 INT_PTR CALLBACK CQuickSettings::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {

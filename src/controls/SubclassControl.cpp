@@ -1,4 +1,4 @@
-#include "features/SubclassControl.h"
+#include "controls/SubclassControl.h"
 
 namespace plqr {
 

@@ -7,14 +7,8 @@
 #include <vector>
 
 #include "PrintOem.h"
-#include "core/PageParams.h"
-#include "features/FeatureContainers.h"
-
-class CCommonTabs;
-
-// Sheet kinds.
-constexpr DWORD kSheetDocument = 1;
-constexpr DWORD kSheetPrinter = 2;
+#include "core/FeatureContainers.h"
+#include "core/PageTable.h"
 
 // Tab sets: which of the core driver's items the plug-in's pages replace.
 enum TabSet : DWORD {

@@ -2,14 +2,16 @@
 // (dialog template 212 of the resource library): a list of the preset
 // names (2037), Apply (2038) and Save As (2039). The panel asks its page
 // to apply or save through WM_SETTINGS_CHANGE_REQUEST and follows the
-// preset events the page passes to Update.
+// preset events the page passes to Update. The preset names, the index every
+// panel of the sheet selects and the save-as dialog come from the sheet
+// session.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
-#include <vector>
+
+class CCommonTabs;
 
 class CQuickSettings {
  public:
@@ -21,21 +23,18 @@ class CQuickSettings {
   // Reserved; does nothing.
   virtual void Reserved() {}
 
-  // Creates the panel in `page` once, places it, fills the list with
-  // `presetNames` in order and selects the process-wide current index.
-  // False when the panel could not be created; true when it exists.
-  bool Create(HWND page, HINSTANCE resourceInstance, const std::vector<std::wstring>& presetNames);
+  // Creates the panel in `page` once, places it, fills the list with the
+  // session's preset names in order and selects the session's current
+  // index. False when the panel could not be created; true when it exists.
+  bool Create(HWND page, HINSTANCE resourceInstance, CCommonTabs* session);
 
   // Follows a preset event (SettingsEvent) in the list.
   void Update(int32_t code, const wchar_t* presetName);
 
-  // Resets the process-wide current index and destroys the panel window.
+  // Resets the session's current index and destroys the panel window.
   void Destroy();
 
   HWND Window() const { return m_hPanel; }
-
-  // The index every panel selects when created; shared by all pages.
-  static uint32_t CurrentIndex() { return s_dwCurrentIndex; }
 
   // Top-left corner of the panel in a page client area of `client` (whose
   // right and bottom are its size): 56.8 % and 74.9 % of it below 601
@@ -47,7 +46,8 @@ class CQuickSettings {
   void OnApply();
   void OnSaveAs();
 
+  void SetCurrentIndex(uint32_t index);
+
   HWND m_hPanel = nullptr;
-  HINSTANCE m_hResources = nullptr;
-  static uint32_t s_dwCurrentIndex;
+  CCommonTabs* m_pSession = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "features/HintIcon.h"
+#include "controls/HintIcon.h"
 
 #include <commctrl.h>
 #include <htmlhelp.h>
@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "ResourceIds.h"
-#include "features/DialogUtils.h"
-#include "features/SubclassControl.h"
+#include "controls/DialogUtils.h"
+#include "controls/SubclassControl.h"
 #include "support/Logging.h"
 
 namespace plqr {

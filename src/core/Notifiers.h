@@ -1,5 +1,6 @@
-// The two process-wide subjects that keep the pages and dialogs of an open
-// sheet consistent with each other:
+// The two subjects that keep the pages and dialogs of one open sheet
+// consistent with each other (each sheet session holds one of each,
+// core/CommonTabs.h):
 //   CSettingsNotifier   - a quick-settings preset was saved, deleted or applied;
 //   CConstraintNotifier - a setting that constrains other settings changed.
 //
@@ -14,57 +15,45 @@
 #include <cstdint>
 #include <vector>
 
-#include "features/Observer.h"
+#include "core/Observer.h"
 
-// The list the twin notifiers share.
+// The observer list both notifiers are made of; `name` leads its log lines.
 class CObserverList {
  public:
+  explicit CObserverList(const wchar_t* name) : m_Name(name) {}
+  virtual ~CObserverList() = default;
+  CObserverList(const CObserverList&) = delete;
+  CObserverList& operator=(const CObserverList&) = delete;
+
   bool Attach(IObserver* observer);
   bool Detach(IObserver* observer);
   const std::vector<IObserver*>& Observers() const { return m_Observers; }
 
+ protected:
   template <typename Call>
   void ForEach(Call call) const {
     for (size_t i = 0; i < m_Observers.size(); ++i) {
       if (IObserver* observer = m_Observers[i]) call(observer);
     }
   }
+  void Log(const wchar_t* operation, const wchar_t* what) const;
 
  private:
+  const wchar_t* m_Name;
   std::vector<IObserver*> m_Observers;
 };
 
-class CSettingsNotifier {
+class CSettingsNotifier : public CObserverList {
  public:
-  // The one instance of the process, made on first use.
-  static CSettingsNotifier* GetInstance();
-
-  virtual bool Attach(IObserver* observer);
-  virtual bool Detach(IObserver* observer);
+  CSettingsNotifier() : CObserverList(L"CSettingsNotifier") {}
   // Calls UpdateSettings of every observer with the arguments unchanged.
-  virtual void Notify(int32_t* code, const wchar_t* presetName, PAGEPARAMS* context,
-                      VENDORRETURNITEMS* changedSelections);
-  virtual ~CSettingsNotifier() = default;
-
-  const std::vector<IObserver*>& Observers() const { return m_List.Observers(); }
-
- private:
-  CObserverList m_List;
+  void Notify(int32_t* code, const wchar_t* presetName, PAGEPARAMS* context,
+              VENDORRETURNITEMS* changedSelections);
 };
 
-class CConstraintNotifier {
+class CConstraintNotifier : public CObserverList {
  public:
-  // The one instance of the process, made on first use.
-  static CConstraintNotifier* GetInstance();
-
-  virtual bool Attach(IObserver* observer);
-  virtual bool Detach(IObserver* observer);
+  CConstraintNotifier() : CObserverList(L"CConstraintNotifier") {}
   // Calls UpdateConstraints of every observer with the arguments unchanged.
-  virtual void Notify(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections);
-  virtual ~CConstraintNotifier() = default;
-
-  const std::vector<IObserver*>& Observers() const { return m_List.Observers(); }
-
- private:
-  CObserverList m_List;
+  void Notify(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections);
 };

@@ -1,22 +1,23 @@
-// CUiInterface: the vendor services. Owns the common tabs object, the page
-// registry (handlers and page-class instances by dialog ID) and the resource
-// library, and answers printer events and the device-mode merge hook.
+// CUiInterface: the vendor services. Owns the sheet session (CCommonTabs),
+// the page registry built from the page table it is given (handlers and
+// page-class instances by dialog ID) and the resource library, and answers
+// printer events and the device-mode merge hook.
 #pragma once
 
 #include <map>
 
 #include "core/CommonTabs.h"
-#include "support/UiVendorProtocol.h"
+#include "core/UiVendorProtocol.h"
+#include "support/Handles.h"
+
+struct PluginParts;
 
 class CUiInterface : public CZUiVendorProtocol {
  public:
-  CUiInterface();
+  explicit CUiInterface(const PluginParts& parts);
   ~CUiInterface() override;
   CUiInterface(const CUiInterface&) = delete;
   CUiInterface& operator=(const CUiInterface&) = delete;
-
-  // The live vendor services object, or null.
-  static CUiInterface* Instance();
 
   void PageStart() override;
   HRESULT PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD dwFlags) override;
@@ -36,19 +37,15 @@ class CUiInterface : public CZUiVendorProtocol {
 
   CCommonTabs& CommonTabs() { return m_CommonTabs; }
 
-  // Replaces the handler of a dialog ID (a diagnostic or test page); returns
-  // the one it replaced so that it can be put back.
-  PageHandler SetPageHandler(DWORD dialogId, PageHandler handler);
-
  private:
   struct PageSlot {
-    PageHandler handler = nullptr;
+    const PageRegistration* page = nullptr;
     void* instance = nullptr;  // the page-class instance, created by its handler
-    void (*destroyInstance)(void*) = nullptr;
   };
 
+  const PageTable& m_PageTable;
   CCommonTabs m_CommonTabs;
   std::map<DWORD, PageSlot> m_Pages;
-  HINSTANCE m_hResourceLibrary = nullptr;
+  plqr::UniqueModule m_ResourceLibrary;
   bool m_bResourceLibraryAsked = false;
 };
