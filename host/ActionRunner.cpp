@@ -4,6 +4,7 @@
 
 #include "HostText.h"
 #include "Screenshot.h"
+#include "UserInput.h"
 
 namespace plqr::host {
 
@@ -12,16 +13,6 @@ namespace {
 ActionRunner* g_runner = nullptr;
 constexpr UINT kTickMs = 20;
 constexpr int kApplyButton = 0x3021;  // the property sheet's Apply button
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
-bool IsClass(HWND window, const wchar_t* name) {
-  return _wcsicmp(ClassOf(window).c_str(), name) == 0;
-}
 
 std::wstring WindowTitle(HWND window) {
   wchar_t text[256] = {};
@@ -185,106 +176,16 @@ std::string ActionRunner::Perform(const Action& action) {
   if (!IsWindowEnabled(control)) return "control " + std::to_string(action.controlId) + " is disabled";
   switch (action.kind) {
     case Action::Kind::Click:
-      return Click(control);
+      return host::Click(control);
     case Action::Kind::Choose:
-      return Choose(control, text, action.text);
+      return host::Choose(control, text, action.text);
     case Action::Kind::Type:
-      return Type(target, control, text);
+      return host::Type(target, control, text);
     case Action::Kind::Slider:
-      return Slide(control, action.number);
+      return host::Slide(control, action.number);
     default:
       return "unexpected action";
   }
-}
-
-std::string ActionRunner::Click(HWND control) {
-  if (IsClass(control, L"Button")) {
-    SendMessageW(control, BM_CLICK, 0, 0);
-    return {};
-  }
-  RECT rect = {};
-  GetClientRect(control, &rect);
-  const LPARAM point = MAKELPARAM((rect.right - rect.left) / 2, (rect.bottom - rect.top) / 2);
-  SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageW(control, WM_LBUTTONUP, 0, point);
-  return {};
-}
-
-std::string ActionRunner::Choose(HWND control, const std::wstring& text, const std::string& quoted) {
-  const int id = GetDlgCtrlID(control);
-  HWND parent = GetParent(control);
-  if (IsClass(control, L"ComboBox")) {
-    const LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    if (index == CB_ERR) return "\"" + quoted + "\" is not in the list of control " + std::to_string(id);
-    const LONG style = GetWindowLongW(control, GWL_STYLE);
-    if ((style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0 &&
-        (SendMessageW(control, CB_GETITEMDATA, static_cast<WPARAM>(index), 0) & 1) != 0) {
-      return "\"" + quoted + "\" is unavailable in control " + std::to_string(id);
-    }
-    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
-    return {};
-  }
-  if (IsClass(control, L"ListBox")) {
-    const LRESULT index = SendMessageW(control, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    if (index == LB_ERR) return "\"" + quoted + "\" is not in the list of control " + std::to_string(id);
-    SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
-    return {};
-  }
-  if (IsClass(control, WC_LISTVIEWW)) {
-    LVFINDINFOW find = {};
-    find.flags = LVFI_STRING;
-    find.psz = text.c_str();
-    const LRESULT index =
-        SendMessageW(control, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
-    if (index < 0) return "\"" + quoted + "\" is not in the list of control " + std::to_string(id);
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return {};
-  }
-  return "control " + std::to_string(id) + " is a " + Narrow(ClassOf(control)) + ", not a list";
-}
-
-std::string ActionRunner::Type(HWND target, HWND control, const std::wstring& text) {
-  if (!IsClass(control, L"Edit")) {
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " is a " + Narrow(ClassOf(control)) +
-           ", not an edit";
-  }
-  SetFocus(control);
-  SendMessageW(control, EM_SETSEL, 0, -1);
-  if (text.empty()) {
-    SendMessageW(control, WM_CHAR, VK_BACK, 0);
-  } else {
-    for (const wchar_t c : text) SendMessageW(control, WM_CHAR, c, 1);
-  }
-  // Leave the field as the Tab key does.
-  HWND next = GetNextDlgTabItem(target, control, FALSE);
-  SetFocus(next != nullptr && next != control ? next : target);
-  return {};
-}
-
-std::string ActionRunner::Slide(HWND control, int position) {
-  if (!IsClass(control, TRACKBAR_CLASSW)) {
-    return "control " + std::to_string(GetDlgCtrlID(control)) + " is a " + Narrow(ClassOf(control)) +
-           ", not a slider";
-  }
-  const LRESULT low = SendMessageW(control, TBM_GETRANGEMIN, 0, 0);
-  const LRESULT high = SendMessageW(control, TBM_GETRANGEMAX, 0, 0);
-  if (position < low || position > high) {
-    return "position " + std::to_string(position) + " is outside " + std::to_string(low) + " to " +
-           std::to_string(high);
-  }
-  SendMessageW(control, TBM_SETPOS, TRUE, position);
-  const UINT message = (GetWindowLongW(control, GWL_STYLE) & TBS_VERT) != 0 ? WM_VSCROLL : WM_HSCROLL;
-  HWND parent = GetParent(control);
-  SendMessageW(parent, message, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(control));
-  SendMessageW(parent, message, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(control));
-  return {};
 }
 
 std::string ActionRunner::PressButton(const Action& action) {

@@ -1,12 +1,7 @@
 // Carries out an actions file on the open sheet with the messages a user's
 // input sends to the real controls, addressed by control ID:
 //   page     PropSheet_SetCurSel, as a click on the tab
-//   click    BM_CLICK to a button, a mouse click to any other control
-//   choose   CB_SETCURSEL + CBN_SELCHANGE (combo box), LB_SETCURSEL +
-//            LBN_SELCHANGE (list box), the item's selected state (list view)
-//   type     focus, select all, WM_CHAR per character, then focus to the next
-//            control (as the Tab key does: the edit gets EN_KILLFOCUS)
-//   slider   TBM_SETPOS + WM_HSCROLL/WM_VSCROLL (TB_THUMBPOSITION, TB_ENDTRACK)
+//   click, choose, type, slider   the input primitives of UserInput.h
 //   ok, cancel, apply   BM_CLICK on the sheet's (or the open dialog's) button
 // A dialog or message box that an action opens becomes the target of the
 // following actions until it closes; the actions run from a thread timer, so
@@ -47,10 +42,6 @@ class ActionRunner {
   void Step();
   // Carries out one action; an empty result means done.
   std::string Perform(const Action& action);
-  std::string Click(HWND control);
-  std::string Choose(HWND control, const std::wstring& text, const std::string& quoted);
-  std::string Type(HWND target, HWND control, const std::wstring& text);
-  std::string Slide(HWND control, int position);
   std::string PressButton(const Action& action);
   std::string Screenshot(HWND window, const std::string& name);
 

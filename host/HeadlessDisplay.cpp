@@ -47,8 +47,12 @@ bool UseUnmanagedWindows(bool headless) {
     static const wchar_t kNo[] = L"N";
     changed = RegSetValueExW(handle, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo),
                              sizeof(kNo)) == ERROR_SUCCESS;
-  } else if (!headless && unmanaged) {
-    changed = RegDeleteValueW(handle, L"Managed") == ERROR_SUCCESS;
+  } else if (!headless && (unmanaged || size == 0 || type != REG_SZ)) {
+    // The prefix leaves windows unmanaged by default: a person's windows ask
+    // for the window manager by name.
+    static const wchar_t kYes[] = L"Y";
+    changed = RegSetValueExW(handle, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kYes),
+                             sizeof(kYes)) == ERROR_SUCCESS;
   }
   RegCloseKey(handle);
   return changed;

@@ -27,15 +27,20 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 (
   flock 9
-  if [ ! -f "$prefix/.plqr-ready" ]; then
-    echo "wine-run: creating prefix $prefix" >&2
+  if [ ! -f "$prefix/.plqr-ready-2" ]; then
+    echo "wine-run: preparing prefix $prefix" >&2
     wineboot -i >/dev/null 2>&1 </dev/null || true
     key='HKCU\Software\Wine\Fonts\Replacements'
     for pair in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
       wine reg add "$key" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1 </dev/null || true
     done
-    wineserver -w
-    touch "$prefix/.plqr-ready"
+    # No window manager runs on the virtual display: Wine waits about two
+    # seconds for one whenever a managed top-level window goes away. Programs
+    # that show windows to a person ask for management themselves.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null || true
+    wineserver -k || true
+    wineserver -w || true
+    touch "$prefix/.plqr-ready-2"
   fi
 ) 9>"$prefix.lock"
 

@@ -16,7 +16,7 @@ std::string Narrow(const std::wstring& text) {
 }
 }  // namespace
 
-StandIn StartStandIn(std::string* failure) {
+StandIn StartStandIn(std::string* failure, bool linked) {
   StandIn standIn;
   failure->clear();
   plqr::host::UseUnmanagedWindows(true);
@@ -35,7 +35,7 @@ StandIn StartStandIn(std::string* failure) {
   plqr::host::HostOptions options;
   options.printerName = kTestPrinterName;
   options.pluginPath = ExeFolder() + L"\\PLQRDVXSUI.DLL";
-  options.linkedGetClassObject = &OemGetClassObject;
+  if (linked) options.linkedGetClassObject = &OemGetClassObject;
   standIn.host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, options);
   if (!standIn.host->Start(problem)) *failure = "start: " + Narrow(problem);
   return standIn;

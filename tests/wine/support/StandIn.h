@@ -20,8 +20,10 @@ struct StandIn {
 
 // Registers the test printer, reads the description and starts the stand-in
 // (GetInfo, DevMode, both CommonUIProp calls); the sheet is not opened yet.
-// On failure `failure` says what went wrong and the result may be partial.
-StandIn StartStandIn(std::string* failure);
+// `linked`: the plug-in library linked into the test executable (its objects
+// are the ones the test sees); otherwise PLQRDVXSUI.DLL, loaded. On failure
+// `failure` says what went wrong and the result may be partial.
+StandIn StartStandIn(std::string* failure, bool linked = true);
 
 // The sheet session a page of an open sheet works in (its page object keeps
 // it), or null for a window that is not such a page.

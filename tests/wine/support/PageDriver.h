@@ -1,0 +1,77 @@
+// The page driver every page suite uses: one page of the stand-in's open
+// sheet, driven with the input primitives of the action scripts
+// (host/UserInput.h) and read back through its controls, the sheet's Apply
+// button, both device modes and what the stand-in was asked to change.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "CoreDriverHost.h"
+#include "core/PrivateDevmode.h"
+
+class CCommonTabs;
+
+namespace plqr::test {
+
+class PageDriver {
+ public:
+  PageDriver(plqr::host::CoreDriverHost& host, size_t pageIndex) : m_host(host), m_index(pageIndex) {}
+
+  // Shows the page; false when its window could not be made.
+  bool Open();
+  HWND Page() const;
+  HWND Item(int id) const { return GetDlgItem(Page(), id); }
+
+  // What a user does; a control that cannot take the input fails the test.
+  void Click(int id);
+  void Choose(int id, int index);
+  void ChooseText(int id, const std::wstring& text);
+  void Type(int id, const std::wstring& text, bool leave = true);
+  void Spin(int id, int delta);
+  // A notification of the control to the page, as the control sends it.
+  void Notify(int id, UINT code);
+
+  bool Checked(int id) const { return IsDlgButtonChecked(Page(), id) == BST_CHECKED; }
+  bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+  bool Shown(int id) const;
+  std::wstring Text(int id) const;
+  int Selection(int id) const;
+  int Count(int id) const;
+  std::wstring EntryText(int id, int index) const;
+  int Find(int id, const std::wstring& text) const;
+  bool Unavailable(int id, int index) const;
+  std::vector<int> UnavailableEntries(int id) const;
+  // The hint icon `index` of the page (0 first): shown, and its string.
+  bool HintShown(int index) const;
+  UINT HintText(int index) const;
+
+  bool ApplyEnabled() const;
+  void ClearApply() const;
+
+  DEVMODEW& Public() const { return *m_host.PublicDevmode(); }
+  plqr::VENDORDEVMODE& Private() const { return *plqr::VendorDevmodeOf(m_host.PrivateDevmode()); }
+  // The core driver's current selection of an item ("PaperSize", ...), and
+  // the last change the stand-in was asked for (null when none).
+  LONG ItemSel(const char* key) const;
+  const plqr::host::UpdateRecord* LastUpdate(const char* key) const;
+  CCommonTabs* Session() const;
+
+ private:
+  void Check(const std::string& failure, int id) const;
+
+  plqr::host::CoreDriverHost& m_host;
+  size_t m_index;
+};
+
+// GDI objects of this process: GetGuiResources where it answers, else the
+// process's entries in the GDI handle table (Wine's GetGuiResources answers
+// 0 whatever the process holds).
+size_t GdiObjectCount();
+
+// Windows of this thread: top-level windows and all their descendants.
+size_t WindowCount();
+
+}  // namespace plqr::test
