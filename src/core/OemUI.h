@@ -19,6 +19,9 @@ class CZOemUI : public IPrintOemUI2 {
   CZOemUI(const CZOemUI&) = delete;
   CZOemUI& operator=(const CZOemUI&) = delete;
 
+  // The platform UI object (null when it could not be made).
+  CZPlatformUI* PlatformUI() const { return m_pPlatformUI.get(); }
+
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
   STDMETHODIMP_(ULONG) AddRef() override;
@@ -56,9 +59,6 @@ class CZOemUI : public IPrintOemUI2 {
 
  private:
   virtual ~CZOemUI();
-
-  // The platform UI object (null when it could not be made).
-  CZPlatformUI* PlatformUI() const { return m_pPlatformUI.get(); }
 
   volatile LONG m_cRef;
   plqr::ComPtr<IPrintOemDriverUI> m_pOEMHelp;

@@ -48,9 +48,14 @@ std::wstring GetStringFromiSel(const std::wstring& keyword, const PAGEPARAMS* pa
 std::optional<uint32_t> GetOptionIndexAt(const std::wstring& keyword, const PAGEPARAMS* params,
                                          uint32_t position) {
   if (params == nullptr || params->m_OptionNameDictionary == nullptr) return std::nullopt;
-  const auto stored = plqr::OptionNameAt(*params->m_OptionNameDictionary, keyword, position);
-  if (!stored) return std::nullopt;
-  if (!plqr::IsPaperKeyword(keyword)) return position;
+  const OptionNameDictionary& names = *params->m_OptionNameDictionary;
+  const bool paper = plqr::IsPaperKeyword(keyword);
+  const auto stored = plqr::OptionNameAt(names, keyword, position);
+  if (!stored) {
+    if (!paper) return std::nullopt;
+    return kFirstOwnPaperIndex + (position - plqr::OptionCount(names, keyword));
+  }
+  if (!paper) return position;
   return plqr::PaperIndexOf(*stored);
 }
 

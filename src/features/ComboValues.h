@@ -38,11 +38,18 @@ void FillGUIValuesForCombo(HWND hDlg, const PAGEPARAMS* params, const std::wstri
 std::wstring GetStringFromiSel(const std::wstring& keyword, const PAGEPARAMS* params, uint32_t iSel,
                                bool* found);
 
+// Paper list entries past the feature's own (the custom sizes the custom
+// paper sizes dialog appends) stand for no option of the core driver: their
+// index is beyond any option count (a 16-bit count), so the write-back never
+// sends it.
+constexpr uint32_t kFirstOwnPaperIndex = 0x10000;
+
 // The core driver's option index of the keyword's entry at list position
-// `position`: for paper keywords the index after the entry's last colon (a
+// `position`. For paper keywords: the index after the entry's last colon (a
 // paper list leaves out the forms it has no name for, so positions and
-// option indexes part), for other keywords the position; nothing when the
-// keyword has no entry there.
+// option indexes part), or for a position past the keyword's entries
+// kFirstOwnPaperIndex onwards. For other keywords the position itself, or
+// nothing when the keyword has no entry there.
 std::optional<uint32_t> GetOptionIndexAt(const std::wstring& keyword, const PAGEPARAMS* params,
                                          uint32_t position);
 

@@ -302,26 +302,6 @@ TEST_F(OemUITest, PublishDriverInterfaceKeepsTheFirstHelper) {
   EXPECT_EQ(1u, first.m_refs) << "the helper is released with the object";
 }
 
-TEST_F(OemUITest, StubSlotsAndForwardedEvents) {
-  IPrintOemUI2* ui = CreateOemUI();
-  ASSERT_NE(nullptr, ui);
-  EXPECT_EQ(E_NOTIMPL, ui->DevQueryPrintEx(nullptr, nullptr, nullptr, nullptr));
-  EXPECT_EQ(E_NOTIMPL, ui->UpgradePrinter(1, nullptr));
-  EXPECT_EQ(E_NOTIMPL,
-            ui->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr));
-  EXPECT_EQ(E_NOTIMPL, ui->FontInstallerDlgProc(nullptr, 0, 0, 0));
-  EXPECT_EQ(E_NOTIMPL, ui->UpdateExternalFonts(nullptr, nullptr, nullptr));
-  EXPECT_EQ(E_NOTIMPL, ui->QueryJobAttributes(nullptr, nullptr, 0, nullptr));
-  EXPECT_EQ(E_NOTIMPL, ui->HideStandardUI(0));
-  EXPECT_EQ(E_NOTIMPL, ui->DriverEvent(1, 1, nullptr, 0));
-  DWORD result = 0x77;
-  EXPECT_EQ(S_OK, ui->DeviceCapabilities(nullptr, nullptr, nullptr, DC_PAPERS, nullptr, nullptr, nullptr, 0,
-                                         &result));
-  EXPECT_EQ(0x77u, result) << "device capabilities writes no result";
-  EXPECT_EQ(S_OK, ui->PrinterEvent(const_cast<PWSTR>(L"x"), 99, 0, 0));
-  ui->Release();
-}
-
 TEST_F(OemUITest, DocumentEventFilterAndResults) {
   IPrintOemUI2* ui = CreateOemUI();
   ASSERT_NE(nullptr, ui);

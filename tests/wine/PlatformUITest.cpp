@@ -21,6 +21,7 @@
 #include "core/CommonTabs.h"
 #include "core/ModuleState.h"
 #include "core/OemCF.h"
+#include "core/OemUI.h"
 #include "core/PlatformUI.h"
 #include "core/PrivateDevmode.h"
 #include "core/UiInterface.h"
@@ -443,6 +444,26 @@ TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
   }
   EXPECT_GT(children, 0);
   Destroy(recorder);
+}
+
+}  // namespace
+
+namespace {
+
+// The copies item's collate box is read before hiding replaces the item's
+// flags: the real CommonUIProp path of the stand-in, whose description
+// collates by default.
+TEST(PlatformUIStandIn, CollateCheckedInTheCoreDriversItemArrivesAs64) {
+  std::string failure;
+  plqr::test::StandIn standIn = plqr::test::StartStandIn(&failure);
+  ASSERT_TRUE(failure.empty()) << failure;
+  const OPTITEM* copies = standIn.host->Item("Collate");
+  ASSERT_NE(nullptr, copies);
+  EXPECT_EQ(static_cast<DWORD>(OPTIF_HIDE), copies->Flags) << "hidden like every core item";
+  const CZPlatformUI* platform = static_cast<CZOemUI*>(standIn.host->Plugin())->PlatformUI();
+  ASSERT_NE(nullptr, platform);
+  EXPECT_EQ(64u, platform->m_SelectionDictionary.at(L"Collate"));
+  EXPECT_EQ(1u, platform->m_SelectionDictionary.at(L"Copies"));
 }
 
 }  // namespace

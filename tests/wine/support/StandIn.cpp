@@ -16,7 +16,8 @@ std::string Narrow(const std::wstring& text) {
 }
 }  // namespace
 
-StandIn StartStandIn(std::string* failure, bool linked) {
+StandIn StartStandIn(std::string* failure, bool linked,
+                     const std::function<void(plqr::host::PrinterDescription&)>& edit) {
   StandIn standIn;
   failure->clear();
   plqr::host::UseUnmanagedWindows(true);
@@ -32,6 +33,7 @@ StandIn StartStandIn(std::string* failure, bool linked) {
     return standIn;
   }
   standIn.description = std::make_unique<plqr::host::PrinterDescription>(std::move(*read.description));
+  if (edit) edit(*standIn.description);
   plqr::host::HostOptions options;
   options.printerName = kTestPrinterName;
   options.pluginPath = ExeFolder() + L"\\PLQRDVXSUI.DLL";

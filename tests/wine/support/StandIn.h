@@ -4,6 +4,7 @@
 // process-wide objects are the ones the test sees).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,9 +22,11 @@ struct StandIn {
 // Registers the test printer, reads the description and starts the stand-in
 // (GetInfo, DevMode, both CommonUIProp calls); the sheet is not opened yet.
 // `linked`: the plug-in library linked into the test executable (its objects
-// are the ones the test sees); otherwise PLQRDVXSUI.DLL, loaded. On failure
+// are the ones the test sees); otherwise PLQRDVXSUI.DLL, loaded. `edit`
+// changes the description before the stand-in reads it. On failure
 // `failure` says what went wrong and the result may be partial.
-StandIn StartStandIn(std::string* failure, bool linked = true);
+StandIn StartStandIn(std::string* failure, bool linked = true,
+                     const std::function<void(plqr::host::PrinterDescription&)>& edit = {});
 
 // The sheet session a page of an open sheet works in (its page object keeps
 // it), or null for a window that is not such a page.
