@@ -1,5 +1,7 @@
 #include "Benchmark.h"
 
+#include "support/Handles.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -127,7 +129,7 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
   std::vector<double> change;
   std::vector<double> floor;
   size_t pages = 0;
-  HANDLE actCtx = INVALID_HANDLE_VALUE;
+  plqr::UniqueActCtx actCtx;
   for (int round = 0; round < rounds; ++round) {
     {
       const LARGE_INTEGER start = Now();
@@ -141,14 +143,13 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
         error = L"the sheet did not close";
         return false;
       }
-      if (actCtx == INVALID_HANDLE_VALUE && host.ActivationContext() != INVALID_HANDLE_VALUE) {
-        actCtx = host.ActivationContext();
-        AddRefActCtx(actCtx);
+      if (!actCtx && host.ActivationContext() != INVALID_HANDLE_VALUE) {
+        AddRefActCtx(host.ActivationContext());
+        actCtx.reset(host.ActivationContext());
       }
     }
-    floor.push_back(FloorRound(pages, actCtx));
+    floor.push_back(FloorRound(pages, actCtx.get()));
   }
-  if (actCtx != INVALID_HANDLE_VALUE) ReleaseActCtx(actCtx);
 
   const Summary openSummary = Summarise(open);
   const Summary floorSummary = Summarise(floor);

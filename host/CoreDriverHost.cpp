@@ -39,16 +39,16 @@ CoreDriverHost::~CoreDriverHost() {
   }
   m_sheet.Reset();
   m_settings.Bind(nullptr, nullptr);
-  if (m_plugin != nullptr) m_plugin->Release();
-  m_plugin = nullptr;
+  // The plug-in goes first, then the helper it held, then what both used.
+  m_plugin.reset();
   if (m_driverUI != nullptr) {
     m_driverUI->Detach();
     m_driverUI->Release();
   }
   m_driverUI = nullptr;
-  if (m_actCtx != INVALID_HANDLE_VALUE) ReleaseActCtx(m_actCtx);
+  m_actCtx.reset();
   m_redirect.reset();
-  if (m_printer != nullptr) ClosePrinter(m_printer);
+  m_printer.reset();
   m_module.reset();
 }
 
@@ -81,16 +81,17 @@ bool CoreDriverHost::Start(std::wstring& error) {
     m_module = PluginModule::Load(m_options.pluginPath, error);
     if (!m_module) return false;
   }
-  if (!OpenPrinterW(const_cast<LPWSTR>(m_options.printerName.c_str()), &m_printer, nullptr)) {
-    m_printer = nullptr;
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(const_cast<LPWSTR>(m_options.printerName.c_str()), &printer, nullptr)) {
     error = L"cannot open the printer \"" + m_options.printerName + L"\": " + ErrorText(GetLastError());
     return false;
   }
+  m_printer.reset(printer);
   // What Wine's spooler lacks must be in place before the plug-in asks.
   m_redirect = std::make_unique<SpoolerRedirect>(m_spooler, m_module->Module());
 
-  m_plugin = m_module->CreateOemUI(error);
-  if (m_plugin == nullptr) return false;
+  m_plugin.reset(m_module->CreateOemUI(error));
+  if (!m_plugin) return false;
 
   DWORD needed = 0;
   const struct {
@@ -127,7 +128,7 @@ bool CoreDriverHost::Start(std::wstring& error) {
   OEMDMPARAM param = {};
   param.cbSize = sizeof(param);
   param.pdriverobj = m_driverUI->UiObject();
-  param.hPrinter = m_printer;
+  param.hPrinter = m_printer.get();
   param.hModule = m_module->Module();
   param.pPublicDMIn = &probe;
   param.pPublicDMOut = &probe;
@@ -171,7 +172,7 @@ bool CoreDriverHost::Start(std::wstring& error) {
 
   m_cuip.cbSize = sizeof(m_cuip);
   m_cuip.poemuiobj = m_driverUI->UiObject();
-  m_cuip.hPrinter = m_printer;
+  m_cuip.hPrinter = m_printer.get();
   m_cuip.pPrinterName = const_cast<PWSTR>(m_options.printerName.c_str());
   m_cuip.hModule = m_module->Module();
   m_cuip.hOEMHeap = GetProcessHeap();
@@ -209,7 +210,7 @@ bool CoreDriverHost::Start(std::wstring& error) {
   context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
   context.lpSource = m_options.pluginPath.c_str();
   context.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
-  if (!m_options.pluginPath.empty()) m_actCtx = CreateActCtxW(&context);
+  if (!m_options.pluginPath.empty()) m_actCtx.reset(CreateActCtxW(&context));
   return true;
 }
 
@@ -225,13 +226,13 @@ void CoreDriverHost::CallSheets(WORD reason, LPARAM lParam) {
 }
 
 bool CoreDriverHost::Init(std::wstring& error) {
-  if (m_plugin == nullptr || m_initialised) {
-    error = m_plugin == nullptr ? L"the stand-in was not started" : L"the sheet was opened already";
+  if (!m_plugin || m_initialised) {
+    error = !m_plugin ? L"the stand-in was not started" : L"the sheet was opened already";
     return false;
   }
   m_psParam.cbSize = sizeof(m_psParam);
   m_psParam.poemuiobj = m_driverUI->UiObject();
-  m_psParam.hPrinter = m_printer;
+  m_psParam.hPrinter = m_printer.get();
   m_psParam.pPrinterName = const_cast<PWSTR>(m_options.printerName.c_str());
   m_psParam.hModule = m_module->Module();
   m_psParam.hOEMHeap = GetProcessHeap();
@@ -262,12 +263,12 @@ bool CoreDriverHost::Init(std::wstring& error) {
 
 bool CoreDriverHost::OpenSheet(std::wstring& error) {
   if (!Init(error)) return false;
-  return m_sheet.ShowModeless(SheetCaption(), m_actCtx, error);
+  return m_sheet.ShowModeless(SheetCaption(), m_actCtx.get(), error);
 }
 
 bool CoreDriverHost::RunModal(std::wstring& error) {
   if (!Init(error)) return false;
-  const bool shown = m_sheet.RunModal(SheetCaption(), m_actCtx, error);
+  const bool shown = m_sheet.RunModal(SheetCaption(), m_actCtx.get(), error);
   Finish();
   return shown;
 }
@@ -297,7 +298,7 @@ bool CoreDriverHost::Close(bool ok, DWORD timeoutMs) {
 }
 
 void CoreDriverHost::Finish() {
-  if (!m_initialised || m_finished || m_plugin == nullptr) return;
+  if (!m_initialised || m_finished || !m_plugin) return;
   m_finished = true;
   m_sheet.DestroyWindowNow();
   SETRESULT_INFO result = {};

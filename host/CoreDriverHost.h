@@ -30,6 +30,7 @@
 #include "PrintOem.h"
 #include "PropertySheetHost.h"
 #include "description/PrinterDescription.h"
+#include "support/Handles.h"
 
 namespace plqr::host {
 
@@ -83,11 +84,11 @@ class CoreDriverHost {
   // --- What tests and the program read ---
   const PrinterDescription& Description() const { return m_description; }
   const HostOptions& Options() const { return m_options; }
-  IPrintOemUI2* Plugin() const { return m_plugin; }
+  IPrintOemUI2* Plugin() const { return m_plugin.get(); }
   DriverUI* DriverInterface() const { return m_driverUI; }
   DriverSettings& Settings() { return m_settings; }
   const PluginInfo& Info() const { return m_info; }
-  HANDLE Printer() const { return m_printer; }
+  HANDLE Printer() const { return m_printer.get(); }
 
   OptItemSet* Items() { return m_items.get(); }
   // The item of a key ("PaperSize", "Collate", "Nup", "Color", ...) or null.
@@ -112,7 +113,7 @@ class CoreDriverHost {
   void PumpPending() const;
 
   // The common-controls 6 context pages and sheet are made in.
-  HANDLE ActivationContext() const { return m_actCtx; }
+  HANDLE ActivationContext() const { return m_actCtx.get(); }
   std::wstring SheetCaption() const;
 
  private:
@@ -126,8 +127,8 @@ class CoreDriverHost {
   std::unique_ptr<PluginModule> m_module;
   HostSpooler m_spooler;
   std::unique_ptr<SpoolerRedirect> m_redirect;
-  HANDLE m_printer = nullptr;
-  IPrintOemUI2* m_plugin = nullptr;
+  plqr::UniquePrinter m_printer;
+  plqr::ComPtr<IPrintOemUI2> m_plugin;
   DriverUI* m_driverUI = nullptr;
   PluginInfo m_info;
 
@@ -138,7 +139,7 @@ class CoreDriverHost {
   OEMCUIPPARAM m_cuip = {};
   DWORD m_requestedOemItems = 0;
 
-  HANDLE m_actCtx = INVALID_HANDLE_VALUE;
+  plqr::UniqueActCtx m_actCtx;
   OEMUIPSPARAM m_psParam = {};
   PROPSHEETUI_INFO m_psui = {};
   PropertySheetHost m_sheet;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "HostText.h"
+#include "support/Handles.h"
+#include "support/ModulePath.h"
 
 namespace plqr::host {
 
@@ -16,10 +18,7 @@ bool RunningUnderWine() {
 }
 
 std::wstring ExecutableName() {
-  wchar_t path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  const std::wstring full(path, length);
+  const std::wstring full = plqr::ModuleFileName(nullptr);
   const size_t slash = full.find_last_of(L"\\/");
   return slash == std::wstring::npos ? full : full.substr(slash + 1);
 }
@@ -31,30 +30,30 @@ bool UseUnmanagedWindows(bool headless) {
   const std::wstring name = ExecutableName();
   if (name.empty()) return false;
   const std::wstring key = L"Software\\Wine\\AppDefaults\\" + name + L"\\X11 Driver";
-  HKEY handle = nullptr;
+  HKEY created = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr,
-                      &handle, nullptr) != ERROR_SUCCESS) {
+                      &created, nullptr) != ERROR_SUCCESS) {
     return false;
   }
+  const plqr::UniqueKey handle(created);
   wchar_t value[8] = {};
   DWORD size = sizeof(value) - sizeof(wchar_t);
   DWORD type = 0;
-  const bool unmanaged = RegQueryValueExW(handle, L"Managed", nullptr, &type, reinterpret_cast<BYTE*>(value),
-                                          &size) == ERROR_SUCCESS &&
+  const bool unmanaged = RegQueryValueExW(handle.get(), L"Managed", nullptr, &type,
+                                          reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
                          type == REG_SZ && (value[0] == L'N' || value[0] == L'n');
   bool changed = false;
   if (headless && !unmanaged) {
     static const wchar_t kNo[] = L"N";
-    changed = RegSetValueExW(handle, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo),
+    changed = RegSetValueExW(handle.get(), L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo),
                              sizeof(kNo)) == ERROR_SUCCESS;
   } else if (!headless && (unmanaged || size == 0 || type != REG_SZ)) {
     // The prefix leaves windows unmanaged by default: a person's windows ask
     // for the window manager by name.
     static const wchar_t kYes[] = L"Y";
-    changed = RegSetValueExW(handle, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kYes),
+    changed = RegSetValueExW(handle.get(), L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kYes),
                              sizeof(kYes)) == ERROR_SUCCESS;
   }
-  RegCloseKey(handle);
   return changed;
 }
 

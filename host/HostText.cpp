@@ -1,28 +1,18 @@
 #include "HostText.h"
 
 #include <cwchar>
-#include <vector>
+
+#include "support/ConversionsWin.h"
+#include "support/ModulePath.h"
 
 namespace plqr::host {
 
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring text(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &text[0], length);
-  return text;
+  return ToWide(s2ws(std::string(utf8)));
 }
 
 std::string Narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string out(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], length, nullptr,
-                      nullptr);
-  return out;
+  return Utf16ToUtf8(ToU16(std::wstring(text)));
 }
 
 std::wstring FromU16(std::u16string_view text) {
@@ -52,18 +42,7 @@ std::wstring HexText(unsigned long value) {
 }
 
 std::wstring ExecutableFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      std::wstring full(path.data(), length);
-      const size_t slash = full.find_last_of(L"\\/");
-      return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash);
-    }
-    path.resize(path.size() * 2);
-  }
-  return {};
+  return FolderOf(ModuleFileName(nullptr));
 }
 
 }  // namespace plqr::host

@@ -1,5 +1,6 @@
 // Text conversions of the stand-in: UTF-8 and UTF-16 (the description and
-// the actions file are UTF-8, Windows speaks UTF-16) and Win32 error texts.
+// the actions file are UTF-8, Windows speaks UTF-16; the conversion itself is
+// support/Conversions.h) and Win32 error texts.
 #pragma once
 
 #include <windows.h>

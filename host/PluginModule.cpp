@@ -5,10 +5,6 @@
 
 namespace plqr::host {
 
-PluginModule::~PluginModule() {
-  if (m_module != nullptr) FreeLibrary(m_module);
-}
-
 std::unique_ptr<PluginModule> PluginModule::Load(const std::wstring& path, std::wstring& error) {
   if (!FileExists(path)) {
     error = L"the plug-in " + path + L" does not exist";
@@ -16,13 +12,13 @@ std::unique_ptr<PluginModule> PluginModule::Load(const std::wstring& path, std::
   }
   std::unique_ptr<PluginModule> plugin(new PluginModule());
   plugin->m_path = path;
-  plugin->m_module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  if (plugin->m_module == nullptr) {
+  plugin->m_module.reset(LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  if (!plugin->m_module) {
     error = L"cannot load the plug-in " + path + L": " + ErrorText(GetLastError());
     return nullptr;
   }
   plugin->m_getClassObject = reinterpret_cast<GetClassObjectFn>(
-      reinterpret_cast<void*>(GetProcAddress(plugin->m_module, "DllGetClassObject")));
+      reinterpret_cast<void*>(GetProcAddress(plugin->m_module.get(), "DllGetClassObject")));
   if (plugin->m_getClassObject == nullptr) {
     error = L"the plug-in " + path + L" does not export DllGetClassObject";
     return nullptr;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "PrintOem.h"
+#include "support/Handles.h"
 
 namespace plqr::host {
 
@@ -15,7 +16,6 @@ using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 
 class PluginModule {
  public:
-  ~PluginModule();
   PluginModule(const PluginModule&) = delete;
   PluginModule& operator=(const PluginModule&) = delete;
 
@@ -29,12 +29,12 @@ class PluginModule {
   IPrintOemUI2* CreateOemUI(std::wstring& error) const;
 
   // The loaded DLL; null for a linked plug-in.
-  HMODULE Module() const { return m_module; }
+  HMODULE Module() const { return m_module.get(); }
   const std::wstring& Path() const { return m_path; }
 
  private:
   PluginModule() = default;
-  HMODULE m_module = nullptr;
+  plqr::UniqueModule m_module;
   std::wstring m_path;
   GetClassObjectFn m_getClassObject = nullptr;
 };

@@ -24,6 +24,8 @@
 #include "SettingsJson.h"
 #include "actions/ActionScript.h"
 #include "description/PrinterDescription.h"
+#include "support/Handles.h"
+#include "support/ModulePath.h"
 
 namespace {
 
@@ -146,22 +148,22 @@ constexpr wchar_t kRestartedVariable[] = L"PLQR_PRINTERPREFERENCES_RESTARTED";
 // Runs this program again with the same command line and returns its status.
 int RunAgain() {
   SetEnvironmentVariableW(kRestartedVariable, L"1");
-  wchar_t path[MAX_PATH] = {};
-  if (GetModuleFileNameW(nullptr, path, MAX_PATH) == 0) return kExitFailure;
+  const std::wstring path = plqr::ModuleFileName(nullptr);
+  if (path.empty()) return kExitFailure;
   std::wstring commandLine = GetCommandLineW();
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(path, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                       &process)) {
     PrintError(L"cannot start again: " + ErrorText(GetLastError()));
     return kExitFailure;
   }
-  WaitForSingleObject(process.hProcess, INFINITE);
+  const plqr::UniqueHandle thread(process.hThread);
+  const plqr::UniqueHandle child(process.hProcess);
+  WaitForSingleObject(child.get(), INFINITE);
   DWORD status = kExitFailure;
-  GetExitCodeProcess(process.hProcess, &status);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  GetExitCodeProcess(child.get(), &status);
   return static_cast<int>(status);
 }
 

@@ -2,10 +2,8 @@
 
 #include <winspool.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "HostText.h"
+#include "support/Handles.h"
 
 namespace plqr::host {
 
@@ -14,12 +12,8 @@ namespace {
 // Loaded by Wine's spooler as driver and configuration file (see the header).
 constexpr wchar_t kSpoolerDriver[] = L"wineps.drv";
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const {
-    if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-  }
-};
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+using plqr::UniqueHandle;
+using plqr::UniquePrinter;
 
 std::wstring Failed(const wchar_t* what, DWORD error) {
   return std::wstring(what) + L" failed with " + ErrorText(error);
@@ -33,7 +27,7 @@ std::wstring FileNameOf(const std::wstring& path) {
 bool PrinterExists(const std::wstring& name) {
   HANDLE printer = nullptr;
   if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &printer, nullptr)) return false;
-  ClosePrinter(printer);
+  const UniquePrinter opened(printer);
   return true;
 }
 
@@ -66,14 +60,13 @@ bool RegisterPrinter(const PrinterRegistration& r, std::wstring& failure) {
   info.pPrintProcessor = const_cast<LPWSTR>(L"WinPrint");
   info.pDatatype = const_cast<LPWSTR>(L"RAW");
   info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-  HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-  if (printer == nullptr) {
+  const UniquePrinter printer(AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info)));
+  if (!printer) {
     const DWORD error = GetLastError();
     if (error == ERROR_PRINTER_ALREADY_EXISTS) return true;
     failure = Failed(L"AddPrinterW", error);
     return false;
   }
-  ClosePrinter(printer);
   return true;
 }
 
@@ -108,13 +101,11 @@ bool RefreshDriverFiles(const PrinterRegistration& r, std::wstring& failure) {
 }  // namespace
 
 PrinterSetupLock::PrinterSetupLock() : m_mutex(CreateMutexW(nullptr, FALSE, L"PLQRDVXS_PrinterSetup")) {
-  if (m_mutex != nullptr) m_owned = WaitForSingleObject(m_mutex, 60000) != WAIT_TIMEOUT;
+  if (m_mutex) m_owned = WaitForSingleObject(m_mutex.get(), 60000) != WAIT_TIMEOUT;
 }
 
 PrinterSetupLock::~PrinterSetupLock() {
-  if (m_mutex == nullptr) return;
-  if (m_owned) ReleaseMutex(m_mutex);
-  CloseHandle(m_mutex);
+  if (m_mutex && m_owned) ReleaseMutex(m_mutex.get());
 }
 
 bool EnsurePrinter(const PrinterRegistration& registration, std::wstring* failure) {
@@ -156,7 +147,7 @@ std::string ReadSmallFile(const std::wstring& path) {
   UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return {};
+  if (!file) return {};
   LARGE_INTEGER size = {};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 64 * 1024 * 1024) return {};
   std::string contents(static_cast<size_t>(size.QuadPart), '\0');
@@ -172,7 +163,7 @@ std::string ReadSmallFile(const std::wstring& path) {
 bool WriteSmallFile(const std::wstring& path, const std::string& contents) {
   UniqueHandle file(
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  if (!file) return false;
   DWORD written = 0;
   return contents.empty() ||
          (WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) &&

@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Handles.h"
+
 namespace plqr::host {
 
 inline constexpr wchar_t kUiDllName[] = L"PLQRDVXSUI.DLL";
@@ -54,7 +56,7 @@ class PrinterSetupLock {
   PrinterSetupLock& operator=(const PrinterSetupLock&) = delete;
 
  private:
-  HANDLE m_mutex = nullptr;
+  plqr::UniqueHandle m_mutex;
   bool m_owned = false;
 };
 

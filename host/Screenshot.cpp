@@ -4,11 +4,10 @@
 
 #include <gdiplus.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "HostText.h"
+#include "support/Handles.h"
 
 namespace plqr::host {
 
@@ -48,13 +47,6 @@ bool PngEncoder(CLSID& clsid) {
   return false;
 }
 
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-struct ObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-
 }  // namespace
 
 bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
@@ -78,7 +70,7 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
     error = L"GetWindowDC failed";
     return false;
   }
-  std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter> memoryDc(CreateCompatibleDC(windowDc));
+  const plqr::UniqueDC memoryDc(CreateCompatibleDC(windowDc));
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -87,8 +79,7 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter> bitmap(
-      CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const plqr::UniqueGdi<HBITMAP> bitmap(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!memoryDc || !bitmap) {
     ReleaseDC(window, windowDc);
     error = L"cannot make a bitmap of the window";

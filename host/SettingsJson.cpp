@@ -1,5 +1,7 @@
 #include "SettingsJson.h"
 
+#include "support/Conversions.h"
+
 #include <cwchar>
 
 #include "HostText.h"
@@ -81,7 +83,7 @@ std::string SettingsJson(CoreDriverHost& host) {
   json.Key("installed").BeginObject();
   for (size_t u = 0; u < description.installables.size(); ++u) {
     const bool installed = u < settings.State().installed.size() && settings.State().installed[u];
-    json.Key(Utf16ToUtf8(description.installables[u].name)).Bool(installed);
+    json.Key(plqr::Utf16ToUtf8(description.installables[u].name)).Bool(installed);
   }
   json.EndObject();
   json.EndObject();

@@ -3,27 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "support/Conversions.h"
+
 namespace plqr::host {
 
 namespace {
-
-void AppendUtf8(std::uint32_t code, std::string& out) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 void AppendEscaped(std::string_view utf8, std::string& out) {
   out += '"';
@@ -59,23 +43,6 @@ void AppendEscaped(std::string_view utf8, std::string& out) {
 }
 
 }  // namespace
-
-std::string Utf16ToUtf8(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    std::uint32_t code = text[i];
-    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
-      ++i;
-    } else if (code >= 0xD800 && code <= 0xDFFF) {
-      code = 0xFFFD;
-    }
-    AppendUtf8(code, out);
-  }
-  return out;
-}
 
 void JsonWriter::NewLine() {
   m_out += '\n';
@@ -145,7 +112,7 @@ JsonWriter& JsonWriter::String(std::string_view utf8) {
 }
 
 JsonWriter& JsonWriter::String(std::u16string_view utf16) {
-  return String(Utf16ToUtf8(utf16));
+  return String(plqr::Utf16ToUtf8(std::u16string(utf16)));
 }
 
 JsonWriter& JsonWriter::Integer(std::int64_t value) {

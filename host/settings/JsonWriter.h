@@ -47,7 +47,4 @@ class JsonWriter {
   bool m_afterKey = false;
 };
 
-// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view text);
-
 }  // namespace plqr::host

@@ -10,6 +10,7 @@
 //   UniqueActCtx    activation contexts (ReleaseActCtx)
 //   UniqueFile      C runtime files (fclose)
 //   PrinterHandle   printers opened through the spooler seam (ClosePrinter)
+//   UniquePrinter   printers opened with winspool itself (ClosePrinter)
 //   ComPtr<T>       COM interface pointers (Release)
 #pragma once
 
@@ -99,6 +100,12 @@ struct ActCtx {
   static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { ReleaseActCtx(h); }
 };
+struct Printer {
+  using Handle = HANDLE;
+  static Handle Invalid() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::ClosePrinter(h); }
+};
 struct File {
   using Handle = FILE*;
   static Handle Invalid() { return nullptr; }
@@ -117,6 +124,7 @@ using UniqueGdi = UniqueResource<handle_traits::Gdi<T>>;
 using UniqueDC = UniqueResource<handle_traits::Dc>;
 using UniqueActCtx = UniqueResource<handle_traits::ActCtx>;
 using UniqueFile = UniqueResource<handle_traits::File>;
+using UniquePrinter = UniqueResource<handle_traits::Printer>;
 
 // A printer opened through the spooler seam, closed through it.
 class PrinterHandle {

@@ -1,5 +1,6 @@
 #include "support/Spooler.h"
 
+#include <atomic>
 #include <vector>
 
 namespace plqr {
@@ -41,7 +42,8 @@ class WinspoolSpooler final : public ISpooler {
 };
 
 WinspoolSpooler g_winspool;
-ISpooler* g_current = nullptr;
+// A stand-in's replacement; read on whatever thread calls the plug-in.
+std::atomic<ISpooler*> g_current{nullptr};
 
 }  // namespace
 
@@ -50,7 +52,8 @@ ISpooler& SystemSpooler() {
 }
 
 ISpooler& Spooler() {
-  return g_current != nullptr ? *g_current : g_winspool;
+  ISpooler* current = g_current.load();
+  return current != nullptr ? *current : g_winspool;
 }
 
 void SetSpooler(ISpooler* spooler) {

@@ -25,6 +25,7 @@
 #include "support/AppModuleRecorder.h"
 #include "support/Handles.h"
 #include "support/HelpFiles.h"
+#include "support/ModulePath.h"
 #include "support/ResourceLibrary.h"
 
 namespace {
@@ -43,17 +44,6 @@ std::string Narrow(const std::wstring& text) {
   return std::string(text.begin(), text.end());
 }
 
-struct LibraryFreer {
-  void operator()(HINSTANCE library) const { FreeLibrary(library); }
-};
-using UniqueLibrary = std::unique_ptr<std::remove_pointer_t<HINSTANCE>, LibraryFreer>;
-
-std::wstring ModulePath(HMODULE module) {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(module, path, MAX_PATH);
-  return path;
-}
-
 // ---- Resource library ----
 
 TEST(ResourceLibrary, FoundBesideTheDriverIniAndLoaded) {
@@ -66,9 +56,9 @@ TEST(ResourceLibrary, FoundBesideTheDriverIniAndLoaded) {
   const std::wstring path = ResourceLibraryPath(printer.get());
   EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(path)));
 
-  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
   ASSERT_NE(nullptr, library.get()) << "LoadLibraryW failed, error " << GetLastError();
-  EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(ModulePath(library.get()))));
+  EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(plqr::ModuleFileName(library.get()))));
   wchar_t title[64] = {};
   EXPECT_GT(LoadStringW(library.get(), IDS_TITLE_PRINT_SETTINGS, title, 64), 0) << "no page title string";
 }
@@ -81,7 +71,7 @@ TEST(ResourceLibrary, IniWithoutTheKeyGivesTheFixedTextAndNoLibrary) {
 
   EXPECT_EQ(Narrow(Lower(DriverVersionFolder() + L"\\Error: RC Dll Name could not be obtained")),
             Narrow(Lower(ResourceLibraryPath(printer.get()))));
-  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
   EXPECT_EQ(nullptr, library.get());
 }
 
@@ -294,7 +284,7 @@ TEST(HelpViewer, OpensTheInstalledHelpWithoutFailing) {
   ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
   PrinterHandle printer(kTestPrinterName, PRINTER_ACCESS_USE);
   ASSERT_TRUE(printer);
-  UniqueLibrary library(LoadResourceLibrary(printer.get()));
+  plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
   ASSERT_NE(nullptr, library.get());
   HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
   wchar_t language[MAX_PATH] = {};

@@ -1,5 +1,7 @@
 #include "TestPrinter.h"
 
+#include "support/HelpFiles.h"
+
 #include "HostText.h"
 #include "PrinterSetup.h"
 #include "WineTestSupport.h"
@@ -24,26 +26,6 @@ bool EnsurePrinter(const wchar_t* printerName, const wchar_t* driverName, const 
   registration.sourceFolder = ExeFolder();
   registration.iniPath = ini;
   return plqr::host::EnsurePrinter(registration, failure);
-}
-
-bool RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-      }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  return RemoveDirectoryW(folder.c_str()) != FALSE;
 }
 
 }  // namespace
@@ -111,7 +93,7 @@ TempFolder::TempFolder(const wchar_t* prefix) {
 }
 
 TempFolder::~TempFolder() {
-  if (!m_path.empty()) RemoveTree(m_path);
+  if (!m_path.empty()) plqr::RemoveFolderTree(m_path);
 }
 
 }  // namespace plqr::test

@@ -2,28 +2,17 @@
 
 #include <vector>
 
+#include "support/ModulePath.h"
+
 namespace plqr::test {
 
 std::wstring ExeFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return std::wstring();
-    if (length < path.size()) break;
-    path.resize(path.size() * 2);
-  }
-  std::wstring result(path.data());
-  const size_t slash = result.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : result.substr(0, slash);
+  return FolderOf(ModuleFileName(nullptr));
 }
 
 LoadedModule::LoadedModule(const wchar_t* fileName, DWORD flags) {
   const std::wstring path = ExeFolder() + L"\\" + fileName;
-  m_module = LoadLibraryExW(path.c_str(), nullptr, flags);
-}
-
-LoadedModule::~LoadedModule() {
-  if (m_module != nullptr) FreeLibrary(m_module);
+  m_module.reset(LoadLibraryExW(path.c_str(), nullptr, flags));
 }
 
 void PumpPending() {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "support/Handles.h"
+
 namespace plqr::test {
 
 // Folder of the running test executable (the build's bin/, where the DLLs are).
@@ -15,20 +17,17 @@ std::wstring ExeFolder();
 class LoadedModule {
  public:
   explicit LoadedModule(const wchar_t* fileName, DWORD flags = 0);
-  ~LoadedModule();
-  LoadedModule(const LoadedModule&) = delete;
-  LoadedModule& operator=(const LoadedModule&) = delete;
 
-  HMODULE get() const { return m_module; }
-  explicit operator bool() const { return m_module != nullptr; }
+  HMODULE get() const { return m_module.get(); }
+  explicit operator bool() const { return static_cast<bool>(m_module); }
   // An export, typed.
   template <typename Fn>
   Fn Proc(const char* name) const {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m_module.get(), name)));
   }
 
  private:
-  HMODULE m_module = nullptr;
+  plqr::UniqueModule m_module;
 };
 
 // Dispatches pending messages until `done` holds or `timeoutMs` passes;
