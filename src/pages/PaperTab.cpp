@@ -130,18 +130,6 @@ plqr::ZoomScroll ZoomScrollRequest(WORD code) {
 
 }  // namespace
 
-// --- Handler ------------------------------------------------------------------
-
-BOOL PaperTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
-                     PVENDORRETURNITEMS changedSelections, void** ppPageInstance) {
-  return plqr::HandlePageMessage<CPaperTab>(hDlg, message, wParam, lParam, context, changedSelections,
-                                            ppPageInstance);
-}
-
-void DestroyPaperTab(void* instance) {
-  plqr::DestroyPageInstance<CPaperTab>(instance);
-}
-
 CPaperTab::CPaperTab()
     : m_Frame(PageSetup{this,
                         {IDC_COMBO_PAPERSIZE, IDC_COMBO_PRINTON, IDC_COMBO_MEDIATRAY, IDC_COMBO_MEDIATYPE,

@@ -70,8 +70,7 @@ class CPaperTab : public IObserver {
   bool m_bFilling = false;
 };
 
-// The page handler (template 202) and the destroyer of the instance it
+// The page handler of template 202 and the destroyer of the object it
 // creates.
-BOOL PaperTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
-                     PVENDORRETURNITEMS changedSelections, void** ppPageInstance);
-void DestroyPaperTab(void* instance);
+inline constexpr PageHandler PaperTabHandler = plqr::HandlePageMessage<CPaperTab>;
+inline constexpr void (*DestroyPaperTab)(void*) = plqr::DestroyPageInstance<CPaperTab>;

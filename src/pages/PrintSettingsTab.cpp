@@ -159,17 +159,7 @@ plqr::ConstraintInputs InputsOf(const PAGEPARAMS* context, const VENDORRETURNITE
 }  // namespace
 
 // ---------------------------------------------------------------------------
-// Handler and messages
-
-BOOL PrintSettingsTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
-                             PVENDORRETURNITEMS changedSelections, void** ppPageInstance) {
-  return plqr::HandlePageMessage<CPrintSettingsTab>(hDlg, message, wParam, lParam, context, changedSelections,
-                                                    ppPageInstance);
-}
-
-void DestroyPrintSettingsTab(void* instance) {
-  plqr::DestroyPageInstance<CPrintSettingsTab>(instance);
-}
+// Messages
 
 CPrintSettingsTab::CPrintSettingsTab() : m_Frame(PageSetup{this, {IDC_COMBO_NUP}, 2, kHelpTopic, true}) {}
 

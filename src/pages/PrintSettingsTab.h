@@ -69,10 +69,7 @@ class CPrintSettingsTab : public IObserver {
   bool m_bFilling = false;
 };
 
-// The page handler of template 201 (PageHandler): creates the page object
-// into *ppPageInstance on first use and hands it every message.
-BOOL PrintSettingsTabHandler(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
-                             PVENDORRETURNITEMS changedSelections, void** ppPageInstance);
-
-// Destroys the object PrintSettingsTabHandler created.
-void DestroyPrintSettingsTab(void* instance);
+// The page handler of template 201 (it creates the page object on first use
+// and hands it every message) and the destroyer of that object.
+inline constexpr PageHandler PrintSettingsTabHandler = plqr::HandlePageMessage<CPrintSettingsTab>;
+inline constexpr void (*DestroyPrintSettingsTab)(void*) = plqr::DestroyPageInstance<CPrintSettingsTab>;

@@ -253,8 +253,8 @@ class FeatureModelTest : public ::testing::Test {
   void SetUp() override {
     std::wstring failure;
     ASSERT_TRUE(plqr::test::EnsureTestPrinter(&failure)) << failure;
-    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_USE};
-    ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &m_printer, &defaults));
+    m_printer = plqr::test::OpenTestPrinter();
+    ASSERT_TRUE(m_printer);
 
     m_spooler.forms = {
         {L"A4", {FORM_BUILTIN, 210000, 297000}},          {L"Letter", {FORM_BUILTIN, 215900, 279400}},
@@ -292,7 +292,7 @@ class FeatureModelTest : public ::testing::Test {
     m_public.dmSize = sizeof(m_public);
     m_cuip.cbSize = sizeof(m_cuip);
     m_cuip.poemuiobj = kCoreContext;
-    m_cuip.hPrinter = m_printer;
+    m_cuip.hPrinter = m_printer.get();
     m_cuip.pPrinterName = const_cast<PWSTR>(plqr::test::kTestPrinterName);
     m_cuip.pPublicDM = &m_public;
     m_cuip.pOEMDM = m_private.data();
@@ -304,7 +304,6 @@ class FeatureModelTest : public ::testing::Test {
     plqr::SetSpooler(nullptr);
     if (m_parent != nullptr) DestroyWindow(m_parent);
     plqr::test::PumpPending();
-    if (m_printer != nullptr) ClosePrinter(m_printer);
   }
 
   // A page of the document sheet over the platform UI's containers.
@@ -334,7 +333,7 @@ class FeatureModelTest : public ::testing::Test {
     params.dwDialogId = IDD_PAPER_TAB;
     params.m_pVendorDevmode = plqr::VendorDevmodeOf(m_private.data());
     params.pPublicDM = &m_public;
-    params.hPrinter = m_printer;
+    params.hPrinter = m_printer.get();
     return params;
   }
 
@@ -352,7 +351,7 @@ class FeatureModelTest : public ::testing::Test {
                               QuietDialogProc, 0);
   }
 
-  HANDLE m_printer = nullptr;
+  plqr::UniquePrinter m_printer;
   FormSpooler m_spooler;
   CoreItems m_items;
   std::vector<BYTE> m_private = std::vector<BYTE>(plqr::kPrivateDevmodeSize);
@@ -748,21 +747,22 @@ TEST_F(FeatureModelTest, PaperSizeByName) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   int32_t width = -1;
   int32_t length = -1;
-  EXPECT_TRUE(GetPaperSizeByName(m_printer, m_platform.m_hResInstance, L"Yours", &width, &length));
+  EXPECT_TRUE(GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, L"Yours", &width, &length));
   EXPECT_EQ(1200, width) << "the spooler's form first";
   EXPECT_EQ(800, length);
-  EXPECT_TRUE(GetPaperSizeByName(m_printer, m_platform.m_hResInstance, L"ENVELOPE monarch", &width, &length));
+  EXPECT_TRUE(
+      GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, L"ENVELOPE monarch", &width, &length));
   EXPECT_EQ(984, width) << "then the table by name, ignoring case";
   EXPECT_EQ(1905, length);
-  EXPECT_FALSE(GetPaperSizeByName(m_printer, nullptr, L"ENVELOPE monarch", &width, &length));
+  EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), nullptr, L"ENVELOPE monarch", &width, &length));
   EXPECT_EQ(0, width);
   EXPECT_EQ(0, length);
-  EXPECT_FALSE(GetPaperSizeByName(m_printer, m_platform.m_hResInstance, L"Nowhere", &width, &length));
-  EXPECT_FALSE(GetPaperSizeByName(m_printer, m_platform.m_hResInstance, nullptr, &width, &length));
+  EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, L"Nowhere", &width, &length));
+  EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, nullptr, &width, &length));
 
   // Wine's own spooler knows A4.
   plqr::SetSpooler(nullptr);
-  EXPECT_TRUE(GetPaperSizeByName(m_printer, nullptr, L"A4", &width, &length));
+  EXPECT_TRUE(GetPaperSizeByName(m_printer.get(), nullptr, L"A4", &width, &length));
   EXPECT_EQ(2100, width);
   EXPECT_EQ(2970, length);
 }

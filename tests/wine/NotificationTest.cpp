@@ -75,22 +75,14 @@ TEST(Notifiers, KeepOrderRefuseDuplicatesAndDetach) {
 }
 
 // The stand-in's document sheet, open on the print settings page.
-class QuickSettingsTest : public ::testing::Test {
+class QuickSettingsTest : public plqr::test::SheetTest<0> {
  protected:
   void SetUp() override {
-    std::string failure;
-    m_standIn = plqr::test::StartStandIn(&failure);
-    ASSERT_TRUE(failure.empty()) << failure;
-    std::wstring error;
-    ASSERT_TRUE(m_standIn.host->OpenSheet(error)) << std::string(error.begin(), error.end());
-    m_page = std::make_unique<PageDriver>(*m_standIn.host, 0);
-    ASSERT_TRUE(m_page->Open());
+    SheetTest::SetUp();
+    if (HasFatalFailure()) return;
     m_session = m_page->Session();
     ASSERT_NE(nullptr, m_session);
     g_calls.clear();
-  }
-  void TearDown() override {
-    if (m_standIn.host && m_standIn.host->SheetOpen()) m_standIn.host->Close(false);
   }
 
   static HWND PanelOf(HWND page) { return FindWindowExW(page, nullptr, L"#32770", nullptr); }
@@ -102,8 +94,6 @@ class QuickSettingsTest : public ::testing::Test {
   }
   BYTE& SettingsChanged() { return m_page->Private().bSettingsChanged; }
 
-  plqr::test::StandIn m_standIn;
-  std::unique_ptr<PageDriver> m_page;
   CCommonTabs* m_session = nullptr;
 };
 

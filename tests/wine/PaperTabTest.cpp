@@ -29,38 +29,26 @@ using plqr::test::PageDriver;
 constexpr wchar_t kCustomName[] = L"Custom 100";
 constexpr size_t kPaperPage = 1;  // 201, 202, 204, 203, 205
 
-// The description with "Custom 100" as the core driver's second paper.
-void AddCustomForm(plqr::host::PrinterDescription& description) {
-  for (plqr::host::DescriptionFeature& feature : description.features) {
-    if (feature.keyword != "PaperSize") continue;
-    plqr::host::DescriptionOption custom;
-    custom.keyword = "CUSTOM_100";
-    custom.displayName = u"Custom 100";
-    custom.optionId = 300;
-    custom.formSize = plqr::host::IntPair{100000, 200000};
-    feature.options.insert(feature.options.begin() + 1, custom);
-    if (feature.defaultOption >= 1) ++feature.defaultOption;
-  }
-}
-
-class PaperTabTest : public ::testing::Test {
+class PaperTabTest : public plqr::test::SheetTest<kPaperPage> {
  protected:
-  void SetUp() override {
-    std::string failure;
-    m_standIn = plqr::test::StartStandIn(&failure, true, AddCustomForm);
-    ASSERT_TRUE(failure.empty()) << failure;
-    // The finisher's staple is available to the page.
-    plqr::VendorDevmodeOf(m_standIn.host->PrivateDevmode())->bOutputBinFlag = 1;
-    std::wstring error;
-    ASSERT_TRUE(m_standIn.host->OpenSheet(error)) << std::string(error.begin(), error.end());
-    m_page = std::make_unique<PageDriver>(*m_standIn.host, kPaperPage);
-    ASSERT_TRUE(m_page->Open());
+  // "Custom 100" as the core driver's second paper.
+  void EditDescription(plqr::host::PrinterDescription& description) override {
+    for (plqr::host::DescriptionFeature& feature : description.features) {
+      if (feature.keyword != "PaperSize") continue;
+      plqr::host::DescriptionOption custom;
+      custom.keyword = "CUSTOM_100";
+      custom.displayName = u"Custom 100";
+      custom.optionId = 300;
+      custom.formSize = plqr::host::IntPair{100000, 200000};
+      feature.options.insert(feature.options.begin() + 1, custom);
+      if (feature.defaultOption >= 1) ++feature.defaultOption;
+    }
   }
-  void TearDown() override {
-    if (m_standIn.host && m_standIn.host->SheetOpen()) m_standIn.host->Close(false);
+  // The finisher's staple is available to the page.
+  void BeforeOpening(plqr::host::CoreDriverHost& host) override {
+    plqr::VendorDevmodeOf(host.PrivateDevmode())->bOutputBinFlag = 1;
   }
 
-  PageDriver& Page() { return *m_page; }
   int Paper(const wchar_t* name) { return Page().Find(IDC_COMBO_PAPERSIZE, name); }
   // The core driver's option index of a paper, by its name in the description.
   LONG OptionOf(const char16_t* name) {
@@ -71,9 +59,6 @@ class PaperTabTest : public ::testing::Test {
     }
     return -1;
   }
-
-  plqr::test::StandIn m_standIn;
-  std::unique_ptr<PageDriver> m_page;
 };
 
 TEST_F(PaperTabTest, OpensWithTheSettingsAndTheHiddenFinishingControls) {
@@ -121,7 +106,7 @@ TEST_F(PaperTabTest, AnEnvelopeTakesMediaTypesTraysAndDuplexAway) {
   EXPECT_EQ(2413, page.Public().dmPaperLength);
 
   // The print settings page forces duplex off.
-  HWND settings = m_standIn.host->Sheet().PageWindow(0);
+  HWND settings = Host().Sheet().PageWindow(0);
   EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(settings, IDC_RADIO_DUPLEX_OFF));
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(settings, IDC_RADIO_DUPLEX_LONGEDGE)));
 

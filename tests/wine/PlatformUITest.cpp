@@ -152,8 +152,8 @@ class PlatformUITest : public ::testing::Test {
   void SetUp() override {
     std::wstring failure;
     ASSERT_TRUE(plqr::test::EnsureTestPrinter(&failure)) << failure;
-    PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_USE};
-    ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &m_printer, &defaults));
+    m_printer = plqr::test::OpenTestPrinter();
+    ASSERT_TRUE(m_printer);
     // The plug-in code runs inside this executable; its module file (for the
     // common-controls manifest) is the real DLL, as in a driver process.
     ASSERT_TRUE(m_dll) << "PLQRDVXSUI.DLL did not load";
@@ -167,14 +167,14 @@ class PlatformUITest : public ::testing::Test {
     m_public.dmSize = sizeof(m_public);
     m_items = CoreItems();
     m_cuip.cbSize = sizeof(m_cuip);
-    m_cuip.hPrinter = m_printer;
+    m_cuip.hPrinter = m_printer.get();
     m_cuip.pPrinterName = const_cast<PWSTR>(plqr::test::kTestPrinterName);
     m_cuip.pPublicDM = &m_public;
     m_cuip.pOEMDM = m_private.data();
     m_cuip.pDrvOptItems = m_items.data();
     m_cuip.cDrvOptItems = static_cast<DWORD>(m_items.size());
     m_sheetParam.cbSize = sizeof(m_sheetParam);
-    m_sheetParam.hPrinter = m_printer;
+    m_sheetParam.hPrinter = m_printer.get();
     m_sheetParam.pPrinterName = m_cuip.pPrinterName;
     m_sheetParam.pPublicDM = &m_public;
     m_sheetParam.pOEMDM = m_private.data();
@@ -182,7 +182,6 @@ class PlatformUITest : public ::testing::Test {
 
   void TearDown() override {
     if (m_ui != nullptr) m_ui->Release();
-    if (m_printer != nullptr) ClosePrinter(m_printer);
   }
 
   // Replaces the plug-in object by one whose pages are all RecordingHandler.
@@ -236,7 +235,7 @@ class PlatformUITest : public ::testing::Test {
   }
 
   plqr::test::LoadedModule m_dll{L"PLQRDVXSUI.DLL"};
-  HANDLE m_printer = nullptr;
+  plqr::UniquePrinter m_printer;
   IPrintOemUI2* m_ui = nullptr;
   std::vector<BYTE> m_private = std::vector<BYTE>(plqr::kPrivateDevmodeSize);
   DEVMODEW m_public = {};

@@ -20,23 +20,8 @@ namespace {
 
 using plqr::test::PageDriver;
 
-class PrintSettingsTabTest : public ::testing::Test {
+class PrintSettingsTabTest : public plqr::test::SheetTest<0> {
  protected:
-  void SetUp() override {
-    std::string failure;
-    m_standIn = plqr::test::StartStandIn(&failure);
-    ASSERT_TRUE(failure.empty()) << failure;
-    std::wstring error;
-    ASSERT_TRUE(m_standIn.host->OpenSheet(error)) << std::string(error.begin(), error.end());
-    m_page = std::make_unique<PageDriver>(*m_standIn.host, 0);
-    ASSERT_TRUE(m_page->Open());
-    m_page->ClearApply();
-  }
-  void TearDown() override {
-    if (m_standIn.host && m_standIn.host->SheetOpen()) m_standIn.host->Close(false);
-  }
-
-  PageDriver& Page() { return *m_page; }
   std::wstring ResourceString(UINT id) const {
     wchar_t text[512] = {};
     LoadStringW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_page->Page(), GWLP_HINSTANCE)), id, text,
@@ -56,9 +41,6 @@ class PrintSettingsTabTest : public ::testing::Test {
     return !Page().Enabled(IDC_RADIO_DUPLEX_OFF) && !Page().Enabled(IDC_RADIO_DUPLEX_LONGEDGE) &&
            !Page().Enabled(IDC_RADIO_DUPLEX_SHORTEDGE);
   }
-
-  plqr::test::StandIn m_standIn;
-  std::unique_ptr<PageDriver> m_page;
 };
 
 TEST_F(PrintSettingsTabTest, OpensWithTheSettingsOfTheDeviceModes) {
@@ -88,6 +70,7 @@ TEST_F(PrintSettingsTabTest, OpensWithTheSettingsOfTheDeviceModes) {
 
 TEST_F(PrintSettingsTabTest, CopiesAndCollationReachTheDeviceModeAndTheCoreDriver) {
   PageDriver& page = Page();
+  page.ClearApply();
   page.Public().dmFields &= ~static_cast<DWORD>(DM_COPIES | DM_COLLATE);
   page.Type(IDC_EDIT_COPIES, L"5");
   EXPECT_EQ(5, page.Public().dmCopies);

@@ -75,3 +75,47 @@ size_t GdiObjectCount();
 size_t WindowCount();
 
 }  // namespace plqr::test
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "StandIn.h"
+
+namespace plqr::test {
+
+// The fixture of the page suites: every test gets a fresh document sheet of
+// the stand-in, open on page `Index` (0 print settings, 1 paper: the sheet
+// lists 201, 202, 204, 203, 205), so no test depends on another's leftovers.
+template <size_t Index>
+class SheetTest : public ::testing::Test {
+ protected:
+  // What a suite changes in the description, and in the stand-in before the
+  // sheet opens.
+  virtual void EditDescription(plqr::host::PrinterDescription&) {}
+  virtual void BeforeOpening(plqr::host::CoreDriverHost&) {}
+
+  void SetUp() override {
+    std::string failure;
+    m_standIn = StartStandIn(&failure, true, [this](plqr::host::PrinterDescription& description) {
+      EditDescription(description);
+    });
+    ASSERT_TRUE(failure.empty()) << failure;
+    BeforeOpening(*m_standIn.host);
+    std::wstring error;
+    ASSERT_TRUE(m_standIn.host->OpenSheet(error)) << std::string(error.begin(), error.end());
+    m_page = std::make_unique<PageDriver>(*m_standIn.host, Index);
+    ASSERT_TRUE(m_page->Open());
+  }
+  void TearDown() override {
+    if (m_standIn.host && m_standIn.host->SheetOpen()) m_standIn.host->Close(false);
+  }
+
+  plqr::host::CoreDriverHost& Host() { return *m_standIn.host; }
+  PageDriver& Page() { return *m_page; }
+
+  StandIn m_standIn;
+  std::unique_ptr<PageDriver> m_page;
+};
+
+}  // namespace plqr::test

@@ -48,32 +48,11 @@ bool EnsureNoResourceKeyPrinter(std::wstring* failure) {
   return EnsurePrinter(kNoResourceKeyPrinterName, kNoResourceKeyDriverName, ini, failure);
 }
 
-std::wstring DriverDirectory() {
-  return plqr::host::DriverDirectory();
-}
-
-std::wstring DriverVersionFolder() {
-  return plqr::host::DriverVersionFolder();
-}
-
-std::string ReadSmallFile(const std::wstring& path) {
-  return plqr::host::ReadSmallFile(path);
-}
-
-bool WriteSmallFile(const std::wstring& path, const std::string& contents) {
-  return plqr::host::WriteSmallFile(path, contents);
-}
-
-bool CopyFileIfDifferent(const std::wstring& source, const std::wstring& target) {
-  return plqr::host::CopyFileIfDifferent(source, target);
-}
-
-bool FileExists(const std::wstring& path) {
-  return plqr::host::FileExists(path);
-}
-
-bool FolderExists(const std::wstring& path) {
-  return plqr::host::FolderExists(path);
+plqr::UniquePrinter OpenTestPrinter() {
+  PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_USE};
+  HANDLE printer = nullptr;
+  if (!OpenPrinterW(const_cast<LPWSTR>(kTestPrinterName), &printer, &defaults)) printer = nullptr;
+  return plqr::UniquePrinter(printer);
 }
 
 TempFolder::TempFolder(const wchar_t* prefix) {

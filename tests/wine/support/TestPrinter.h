@@ -35,22 +35,17 @@ inline constexpr wchar_t kNoResourceKeyIniName[] = L"PLQRNOKEY.INI";
 bool EnsureTestPrinter(std::wstring* failure = nullptr);
 bool EnsureNoResourceKeyPrinter(std::wstring* failure = nullptr);
 
-// The spooler's printer driver directory and its version folder "\3".
-std::wstring DriverDirectory();
-std::wstring DriverVersionFolder();
+// The test printer, opened for use (closed when the owner goes).
+plqr::UniquePrinter OpenTestPrinter();
 
-// Copies `source` over `target` unless they already hold the same bytes.
-// True when `target` holds the source's bytes afterwards.
-bool CopyFileIfDifferent(const std::wstring& source, const std::wstring& target);
-
-// Whole contents of a small file; empty when it cannot be read.
-std::string ReadSmallFile(const std::wstring& path);
-
-// Writes `contents` to `path`, replacing it.
-bool WriteSmallFile(const std::wstring& path, const std::string& contents);
-
-bool FileExists(const std::wstring& path);
-bool FolderExists(const std::wstring& path);
+// The stand-in's file helpers (host/PrinterSetup.h).
+using plqr::host::CopyFileIfDifferent;
+using plqr::host::DriverDirectory;
+using plqr::host::DriverVersionFolder;
+using plqr::host::FileExists;
+using plqr::host::FolderExists;
+using plqr::host::ReadSmallFile;
+using plqr::host::WriteSmallFile;
 
 // A fresh folder under the temporary folder, removed with everything in it
 // (read-only files included) when it goes out of scope.
