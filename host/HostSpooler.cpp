@@ -44,40 +44,9 @@ const HostSpooler::Paper* HostSpooler::FindPaper(const wchar_t* name) const {
   return nullptr;
 }
 
-BOOL HostSpooler::OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) {
-  return SystemSpooler().OpenPrinter(name, printer, defaults);
-}
-BOOL HostSpooler::ClosePrinter(HANDLE printer) {
-  return SystemSpooler().ClosePrinter(printer);
-}
-BOOL HostSpooler::GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) {
-  return SystemSpooler().GetPrinter(printer, level, buffer, size, needed);
-}
-DWORD HostSpooler::GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
-                                  LPDWORD needed) {
-  return SystemSpooler().GetPrinterData(printer, name, type, data, size, needed);
-}
-DWORD HostSpooler::SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) {
-  return SystemSpooler().SetPrinterData(printer, name, type, data, size);
-}
-BOOL HostSpooler::GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
-                                   LPDWORD needed) {
-  return SystemSpooler().GetPrinterDriver(printer, environment, level, buffer, size, needed);
-}
-BOOL HostSpooler::GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer,
-                                            DWORD size, LPDWORD needed) {
-  return SystemSpooler().GetPrinterDriverDirectory(server, environment, level, buffer, size, needed);
-}
-BOOL HostSpooler::AddForm(HANDLE printer, DWORD level, LPBYTE form) {
-  return SystemSpooler().AddForm(printer, level, form);
-}
-BOOL HostSpooler::DeleteForm(HANDLE printer, LPWSTR form) {
-  return SystemSpooler().DeleteForm(printer, form);
-}
-
 BOOL HostSpooler::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed) {
-  if (SystemSpooler().GetForm(printer, form, level, buffer, size, needed)) return TRUE;
+  if (Next().GetForm(printer, form, level, buffer, size, needed)) return TRUE;
   const DWORD error = GetLastError();
   const Paper* paper = level == 1 && error != ERROR_INSUFFICIENT_BUFFER ? FindPaper(form) : nullptr;
   if (paper == nullptr) {
@@ -104,7 +73,7 @@ BOOL HostSpooler::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffe
 DWORD HostSpooler::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
                                       const DEVMODEW* devmode) {
   const bool ours = device != nullptr && _wcsicmp(device, m_printerName.c_str()) == 0;
-  if (!ours) return SystemSpooler().DeviceCapabilities(device, port, capability, output, devmode);
+  if (!ours) return Next().DeviceCapabilities(device, port, capability, output, devmode);
 
   auto names = [&](const auto& list, size_t width) -> DWORD {
     if (output != nullptr) {
@@ -154,7 +123,7 @@ DWORD HostSpooler::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capabil
     case DC_MEDIATYPENAMES:
       return names(m_mediaTypes, kPaperNameLength);
     default:
-      return SystemSpooler().DeviceCapabilities(device, port, capability, output, devmode);
+      return Next().DeviceCapabilities(device, port, capability, output, devmode);
   }
 }
 

@@ -23,23 +23,11 @@
 
 namespace plqr::host {
 
-class HostSpooler final : public plqr::ISpooler {
+class HostSpooler final : public plqr::ForwardingSpooler {
  public:
   HostSpooler(const PrinterDescription& description, std::wstring printerName);
 
-  BOOL OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) override;
-  BOOL ClosePrinter(HANDLE printer) override;
-  BOOL GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override;
-  DWORD GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
-                       LPDWORD needed) override;
-  DWORD SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) override;
-  BOOL GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
-                        LPDWORD needed) override;
-  BOOL GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
-                                 LPDWORD needed) override;
   BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override;
-  BOOL AddForm(HANDLE printer, DWORD level, LPBYTE form) override;
-  BOOL DeleteForm(HANDLE printer, LPWSTR form) override;
   DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
                            const DEVMODEW* devmode) override;
 

@@ -3,6 +3,7 @@
 #include "core/CommonTabs.h"
 #include "core/PrivateDevmode.h"
 #include "core/UiBaseBO.h"
+#include "support/Logging.h"
 
 void CZPropPage::Detach() {
   m_pOptionNameDictionary = nullptr;
@@ -48,7 +49,9 @@ void FlushApplyRequest(HWND hDlg, CCommonTabs* tabs) {
 
 }  // namespace
 
-INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+INT_PTR PageMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
   CZPropPage* page = nullptr;
   if (message == WM_INITDIALOG) {
     const auto* psp = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
@@ -95,4 +98,16 @@ INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM l
     }
   }
   return FALSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Called by the window manager: no C++ exception may leave.
+  try {
+    return PageMessage(hDlg, message, wParam, lParam);
+  } catch (...) {
+    plqr::LogMessage(L"VALMERO - CommonPageProc() => a page message failed\r\n");
+    return FALSE;
+  }
 }

@@ -32,15 +32,62 @@ class ISpooler {
                                    const DEVMODEW* devmode) = 0;
 };
 
+// The winspool implementation, for a replacement that passes calls through.
+ISpooler& SystemSpooler();
+
+// Passes every call on to another spooler (winspool unless told): a
+// replacement that supplies a little of its own derives from it and
+// overrides only that.
+class ForwardingSpooler : public ISpooler {
+ public:
+  explicit ForwardingSpooler(ISpooler& next = SystemSpooler()) : m_next(next) {}
+  BOOL OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) override {
+    return m_next.OpenPrinter(name, printer, defaults);
+  }
+  BOOL ClosePrinter(HANDLE printer) override { return m_next.ClosePrinter(printer); }
+  BOOL GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override {
+    return m_next.GetPrinter(printer, level, buffer, size, needed);
+  }
+  DWORD GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
+                       LPDWORD needed) override {
+    return m_next.GetPrinterData(printer, name, type, data, size, needed);
+  }
+  DWORD SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) override {
+    return m_next.SetPrinterData(printer, name, type, data, size);
+  }
+  BOOL GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
+                        LPDWORD needed) override {
+    return m_next.GetPrinterDriver(printer, environment, level, buffer, size, needed);
+  }
+  BOOL GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
+                                 LPDWORD needed) override {
+    return m_next.GetPrinterDriverDirectory(server, environment, level, buffer, size, needed);
+  }
+  BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override {
+    return m_next.GetForm(printer, form, level, buffer, size, needed);
+  }
+  BOOL AddForm(HANDLE printer, DWORD level, LPBYTE form) override {
+    return m_next.AddForm(printer, level, form);
+  }
+  BOOL DeleteForm(HANDLE printer, LPWSTR form) override { return m_next.DeleteForm(printer, form); }
+  DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
+                           const DEVMODEW* devmode) override {
+    return m_next.DeviceCapabilities(device, port, capability, output, devmode);
+  }
+
+ protected:
+  ISpooler& Next() { return m_next; }
+
+ private:
+  ISpooler& m_next;
+};
+
 // The spooler in use: winspool unless replaced.
 ISpooler& Spooler();
 
 // Puts another implementation in place (null restores winspool). The caller
 // keeps ownership and must outlive its use.
 void SetSpooler(ISpooler* spooler);
-
-// The winspool implementation, for a replacement that passes calls through.
-ISpooler& SystemSpooler();
 
 // What the spooler in use knows of a form (GetFormW level 1): its flags
 // (FORM_USER, FORM_BUILTIN, FORM_PRINTER) and size in thousandths of a

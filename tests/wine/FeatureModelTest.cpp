@@ -37,7 +37,7 @@ namespace {
 
 // A spooler whose forms are the test's: built-in, printer and user forms by
 // exact name; every other call goes to winspool.
-class FormSpooler final : public plqr::ISpooler {
+class FormSpooler final : public plqr::ForwardingSpooler {
  public:
   struct Form {
     DWORD flags;
@@ -68,40 +68,6 @@ class FormSpooler final : public plqr::ISpooler {
     form->ImageableArea = {0, 0, it->second.cx, it->second.cy};
     return TRUE;
   }
-
-  BOOL OpenPrinter(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults) override {
-    return System().OpenPrinter(name, printer, defaults);
-  }
-  BOOL ClosePrinter(HANDLE printer) override { return System().ClosePrinter(printer); }
-  BOOL GetPrinter(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override {
-    return System().GetPrinter(printer, level, buffer, size, needed);
-  }
-  DWORD GetPrinterData(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size,
-                       LPDWORD needed) override {
-    return System().GetPrinterData(printer, name, type, data, size, needed);
-  }
-  DWORD SetPrinterData(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size) override {
-    return System().SetPrinterData(printer, name, type, data, size);
-  }
-  BOOL GetPrinterDriver(HANDLE printer, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
-                        LPDWORD needed) override {
-    return System().GetPrinterDriver(printer, environment, level, buffer, size, needed);
-  }
-  BOOL GetPrinterDriverDirectory(LPWSTR server, LPWSTR environment, DWORD level, LPBYTE buffer, DWORD size,
-                                 LPDWORD needed) override {
-    return System().GetPrinterDriverDirectory(server, environment, level, buffer, size, needed);
-  }
-  BOOL AddForm(HANDLE printer, DWORD level, LPBYTE form) override {
-    return System().AddForm(printer, level, form);
-  }
-  BOOL DeleteForm(HANDLE printer, LPWSTR form) override { return System().DeleteForm(printer, form); }
-  DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
-                           const DEVMODEW* devmode) override {
-    return System().DeviceCapabilities(device, port, capability, output, devmode);
-  }
-
- private:
-  static plqr::ISpooler& System() { return plqr::SystemSpooler(); }
 };
 
 // An option named by a resource ID instead of a text.
