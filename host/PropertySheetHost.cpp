@@ -48,6 +48,8 @@ LONG_PTR PropertySheetHost::OnCall(UINT function, LPARAM lParam1, LPARAM lParam2
         call.result = 0;
         break;
       }
+      call.pageSize = psp->dwSize;
+      call.pageFlags = psp->dwFlags;
       if ((psp->dwFlags & PSP_DLGINDIRECT) == 0 && IS_INTRESOURCE(psp->pszTemplate)) {
         call.templateId = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(psp->pszTemplate));
       }

@@ -27,6 +27,9 @@ struct ComPropSheetCall {
   // integer resource) and title, copied when the call was made.
   DWORD templateId = 0;
   std::wstring title;
+  // ... and the page block's size and flags.
+  DWORD pageSize = 0;
+  DWORD pageFlags = 0;
 };
 
 class PropertySheetHost {

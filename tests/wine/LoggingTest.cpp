@@ -85,40 +85,25 @@ bool Contains(const std::string& haystack, const std::wstring& needle) {
 
 }  // namespace
 
-TEST(Logging, FolderIsUnderLocalApplicationData) {
-  wchar_t expected[MAX_PATH] = {};
-  ASSERT_NE(0u, GetEnvironmentVariableW(L"LOCALAPPDATA", expected, MAX_PATH));
-  const std::wstring folder = plqr::GetVendorSettingsFolder();
-  EXPECT_EQ(std::wstring(expected) + L"\\VALMERO IT Co", folder);
-  const DWORD attributes = GetFileAttributesW(folder.c_str());
-  ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
-  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 TEST(Logging, SwitchOnAppendsEachLineWithItsValue) {
   LoggingSwitch sw;
   sw.Set(1);
   plqr::ResetLoggingState();
 
+  // The value formats themselves are the portable formatter's; here the
+  // lines reach the file as they are.
   const std::wstring start = L"VALMERO - LoggingTest::On() => " + Marker(L"start") + L"\r\n";
-  const std::wstring count = L"VALMERO - LoggingTest::On() => " + Marker(L"count") + L" = ";
-  const std::wstring ratio = L"VALMERO - LoggingTest::On() => " + Marker(L"ratio") + L" = ";
   const std::wstring large = L"VALMERO - LoggingTest::On() => " + Marker(L"large") + L" = ";
-  const std::wstring letter = L"VALMERO - LoggingTest::On() => " + Marker(L"letter") + L" = ";
   plqr::LogMessage(start.c_str());
-  plqr::LogMessageInt(count.c_str(), 5);
-  plqr::LogMessageDouble(ratio.c_str(), 0.25);
+  const std::wstring letter = L"VALMERO - LoggingTest::On() => " + Marker(L"letter") + L" = ";
   plqr::LogMessageLong(large.c_str(), 0xFFFFFFFFu);
   plqr::LogMessageChar(letter.c_str(), L'Q');
-  plqr::LogMessage(L"\r\n");
   plqr::LogMessage(nullptr);
 
   const std::string log = ReadLog();
   EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(LogPath());
-  EXPECT_TRUE(Contains(log, count + L"5\r\n"));
-  EXPECT_TRUE(Contains(log, ratio + L"0.250000\r\n"));
   EXPECT_TRUE(Contains(log, large + L"-1\r\n"));
-  EXPECT_TRUE(Contains(log, letter + L"Q\r\n"));
+  EXPECT_TRUE(Contains(log, letter + L"Q")) << "a character is written without a line end";
   // Lines are written as they are: no terminator, no extra line ends.
   EXPECT_EQ(std::string::npos, log.find('\0'));
   EXPECT_EQ(std::string::npos, log.find(plqr::ws2s(start) + "\r\n"));
@@ -130,7 +115,6 @@ TEST(Logging, SwitchOffOrMissingWritesNothingUntilTurnedOn) {
   plqr::ResetLoggingState();
   const std::wstring two = L"VALMERO - LoggingTest::Off() => " + Marker(L"two") + L"\r\n";
   plqr::LogMessage(two.c_str());
-  plqr::LogMessageInt(two.c_str(), 1);
 
   sw.Remove();
   plqr::ResetLoggingState();
@@ -155,7 +139,10 @@ TEST(Logging, SwitchOffOrMissingWritesNothingUntilTurnedOn) {
   EXPECT_TRUE(Contains(log, still));
 }
 
-TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeName) {
+TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeNameUnderLocalApplicationData) {
+  wchar_t appData[MAX_PATH] = {};
+  ASSERT_NE(0u, GetEnvironmentVariableW(L"LOCALAPPDATA", appData, MAX_PATH));
+  EXPECT_EQ(std::wstring(appData) + L"\\VALMERO IT Co", plqr::GetVendorSettingsFolder());
   const std::wstring folder = plqr::GetPrinterSettingsFolder(L"\\\\server\\Printer A");
   EXPECT_EQ(plqr::GetVendorSettingsFolder() + L"\\__server_Printer A", folder);
   const DWORD attributes = GetFileAttributesW(folder.c_str());
@@ -165,7 +152,6 @@ TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeName) {
   RemoveDirectoryW(folder.c_str());
 
   EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(nullptr));
-  EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(L""));
   EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(std::wstring(MAX_PATH, L'p').c_str()));
 }
 
@@ -178,9 +164,7 @@ TEST(ConversionsWin, WideFormsAndAnsiCodePage) {
   plqr::DoubletoTCHAR(1.5, field, L"%s");
   EXPECT_STREQ(L"", field);
 
-  EXPECT_EQ("", plqr::ws2s(L""));
   EXPECT_EQ("", plqr::ws2s(static_cast<const wchar_t*>(nullptr)));
-  EXPECT_EQ("VALMERO - x = ", plqr::ws2s(L"VALMERO - x = "));
   // A character the code page lacks becomes its default character.
   if (GetACP() == 1252) {
     EXPECT_EQ("caf\xE9 ?", plqr::ws2s(L"caf\u00e9 \u4e00"));

@@ -1,8 +1,8 @@
 // The platform UI as the core driver and the common property-sheet UI see it:
-// CommonUIProp hides the core driver's items, the sheet methods add the
-// plug-in's pages (from the resource library the driver INI names), and the
-// common page procedure routes messages, enables Apply, makes pages read-only
-// without permission and confirms PSN_APPLY.
+// the sheet methods' reasons and refusals, and the common page procedure
+// routing messages, enabling Apply, making pages read-only without
+// permission and confirming PSN_APPLY. (The pages both sheets add are the
+// stand-in suite's.)
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "HostText.h"
 #include "PrintOem.h"
 #include "ResourceIds.h"
 #include "StandIn.h"
@@ -26,70 +27,15 @@
 #include "core/PrivateDevmode.h"
 #include "core/UiInterface.h"
 #include "plugin/Plugin.h"
+#include "support/ResourceStrings.h"
 
 namespace {
 
 using plqr::test::PumpPending;
 using plqr::test::PumpUntil;
 
-// What a sheet's pfnComPropSheet was asked to do.
-struct SheetCall {
-  WORD function;
-  std::wstring title;
-  UINT dialogId;
-  DWORD dwSize;
-  DWORD dwFlags;
-  LPARAM result;
-};
-
-// Plays the common property-sheet UI: records every call, turns the page
-// blocks into real pages and shows them in a real (modeless) sheet.
-class SheetRecorder {
- public:
-  static LONG_PTR CALLBACK Callback(HANDLE hComPropSheet, UINT function, LPARAM lParam1, LPARAM lParam2) {
-    auto* self = static_cast<SheetRecorder*>(hComPropSheet);
-    SheetCall call = {static_cast<WORD>(function), L"", 0, 0, 0, 0};
-    if (function == CPSFUNC_ADD_PROPSHEETPAGEW) {
-      const auto* page = reinterpret_cast<const PROPSHEETPAGEW*>(lParam1);
-      call.dwSize = page->dwSize;
-      call.dwFlags = page->dwFlags;
-      call.dialogId = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(page->pszTemplate));
-      if (page->pszTitle != nullptr) call.title = page->pszTitle;
-      self->m_pages.push_back(CreatePropertySheetPageW(page));
-      self->m_calls.push_back(call);
-      return static_cast<LONG_PTR>(self->m_pages.size());
-    }
-    if (function == CPSFUNC_SET_RESULT) {
-      call.result = lParam2;
-      self->m_calls.push_back(call);
-      return 1;
-    }
-    self->m_calls.push_back(call);
-    return 0;
-  }
-
-  HWND Show() {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    PROPSHEETHEADERW header = {};
-    header.dwSize = sizeof(header);
-    header.dwFlags = PSH_MODELESS;
-    header.pszCaption = L"Printing Preferences";
-    header.nPages = static_cast<UINT>(m_pages.size());
-    header.phpage = m_pages.data();
-    m_sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
-    return m_sheet;
-  }
-
-  ~SheetRecorder() {
-    if (m_sheet != nullptr) DestroyWindow(m_sheet);
-    PumpPending();
-  }
-
-  std::vector<SheetCall> m_calls;
-  std::vector<HPROPSHEETPAGE> m_pages;
-  HWND m_sheet = nullptr;
-};
+using plqr::host::ComPropSheetCall;
+using plqr::host::PropertySheetHost;
 
 // Five core-driver items of the kinds the hiding rules tell apart.
 std::vector<OPTITEM> CoreItems() {
@@ -205,26 +151,32 @@ class PlatformUITest : public ::testing::Test {
     ASSERT_EQ(S_OK, m_ui->CommonUIProp(mode, &m_cuip));
   }
 
-  PROPSHEETUI_INFO SheetInfo(SheetRecorder& recorder, LONG reason) {
+  PROPSHEETUI_INFO SheetInfo(PropertySheetHost& recorder, LONG reason) {
     PROPSHEETUI_INFO info = {};
     info.cbSize = sizeof(info);
     info.Version = PROPSHEETUI_INFO_VERSION;
     info.Reason = static_cast<WORD>(reason);
-    info.hComPropSheet = &recorder;
-    info.pfnComPropSheet = &SheetRecorder::Callback;
+    info.hComPropSheet = recorder.Handle();
+    info.pfnComPropSheet = &PropertySheetHost::ComPropSheet;
     info.lParamInit = reinterpret_cast<LPARAM>(&m_sheetParam);
     return info;
   }
 
   // Opens the document sheet the way the core driver does; the pages are
   // then in `recorder`.
-  void InitDocumentSheet(SheetRecorder& recorder) {
+  void InitDocumentSheet(PropertySheetHost& recorder) {
     CommonUIProp(OEMCUIP_DOCPROP);
     PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
     ASSERT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
   }
 
-  void Destroy(SheetRecorder& recorder, bool document = true) {
+  HWND Show(PropertySheetHost& recorder) {
+    std::wstring error;
+    EXPECT_TRUE(recorder.ShowModeless(L"Printing Preferences", nullptr, error)) << plqr::host::Narrow(error);
+    return recorder.Window();
+  }
+
+  void Destroy(PropertySheetHost& recorder, bool document = true) {
     PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_DESTROY);
     if (document) {
       EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
@@ -244,83 +196,29 @@ class PlatformUITest : public ::testing::Test {
   OEMUIPSPARAM m_sheetParam = {};
 };
 
-TEST_F(PlatformUITest, CommonUIPropHidesEveryCoreItemInBothSheets) {
-  for (DWORD mode : {DWORD(OEMCUIP_DOCPROP), DWORD(OEMCUIP_PRNPROP)}) {
-    m_items = CoreItems();
-    m_cuip.pDrvOptItems = m_items.data();
-    m_cuip.pOEMOptItems = nullptr;
-    ASSERT_EQ(S_OK, m_ui->CommonUIProp(mode, &m_cuip));
-    for (const OPTITEM& item : m_items) {
-      EXPECT_EQ(DWORD(OPTIF_COLLAPSE | OPTIF_CHANGED), item.Flags) << "the first call must change nothing";
-    }
-    CommonUIProp(mode);
-    for (size_t i = 0; i < m_items.size(); ++i) {
-      EXPECT_EQ(DWORD(OPTIF_HIDE), m_items[i].Flags) << "mode " << mode << ", item " << i;
-    }
-  }
-  SetLastError(0);
-  EXPECT_EQ(E_FAIL, m_ui->CommonUIProp(3, &m_cuip));
-  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
-}
-
-TEST_F(PlatformUITest, DocumentSheetAddsFivePagesWithTitlesFromTheResourceLibrary) {
-  SheetRecorder recorder;
-  InitDocumentSheet(recorder);
-  const UINT expectedIds[] = {201, 202, 204, 203, 205};
-  const UINT expectedTitles[] = {601, 602, 604, 603, 605};
-  ASSERT_EQ(5u, recorder.m_calls.size());
-  HMODULE resources = GetModuleHandleW(L"PLQRDVXSRES.DLL");
-  ASSERT_NE(nullptr, resources) << "the resource library was not loaded";
-  for (size_t i = 0; i < 5; ++i) {
-    const SheetCall& call = recorder.m_calls[i];
-    EXPECT_EQ(WORD(CPSFUNC_ADD_PROPSHEETPAGEW), call.function);
-    EXPECT_EQ(expectedIds[i], call.dialogId);
-    EXPECT_EQ(104u, call.dwSize);
-    EXPECT_TRUE(call.dwFlags & PSP_USETITLE);
-    EXPECT_TRUE(call.dwFlags & PSP_USEFUSIONCONTEXT) << "pages must use the common-controls 6 context";
-    wchar_t title[MAX_PATH] = {};
-    ASSERT_GT(LoadStringW(resources, expectedTitles[i], title, MAX_PATH), 0);
-    EXPECT_EQ(std::wstring(title), call.title);
-    EXPECT_NE(nullptr, recorder.m_pages[i]) << "page " << expectedIds[i] << " could not be created";
-  }
-  Destroy(recorder);
-}
-
 TEST_F(PlatformUITest, NoDocumentPagesWithoutPrivateDevmodeOrDuringSetup) {
   {
-    SheetRecorder recorder;
+    PropertySheetHost recorder;
     m_sheetParam.pOEMDM = nullptr;
     InitDocumentSheet(recorder);
-    EXPECT_TRUE(recorder.m_calls.empty());
+    EXPECT_TRUE(recorder.Calls().empty());
     Destroy(recorder);
   }
   {
-    SheetRecorder recorder;
+    PropertySheetHost recorder;
     m_sheetParam.pOEMDM = m_private.data();
     plqr::VendorDevmodeOf(m_private.data())->dwSetupMarker = plqr::kSetupMarkerInstall;
     CommonUIProp(OEMCUIP_DOCPROP);
     PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
     ASSERT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
     EXPECT_EQ(0, info.Result);
-    EXPECT_TRUE(recorder.m_calls.empty());
+    EXPECT_TRUE(recorder.Calls().empty());
     Destroy(recorder);
   }
 }
 
-TEST_F(PlatformUITest, PrinterSheetAddsInstallableOptionsAndFonts) {
-  SheetRecorder recorder;
-  CommonUIProp(OEMCUIP_PRNPROP);
-  PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
-  ASSERT_EQ(S_OK, m_ui->DevicePropertySheets(&info, 0));
-  ASSERT_EQ(2u, recorder.m_calls.size());
-  EXPECT_EQ(223u, recorder.m_calls[0].dialogId);
-  EXPECT_EQ(232u, recorder.m_calls[1].dialogId);
-  EXPECT_EQ(2, info.Result) << "Result is the value returned for the last page";
-  Destroy(recorder, false);
-}
-
 TEST_F(PlatformUITest, SheetReasonsAndBadArguments) {
-  SheetRecorder recorder;
+  PropertySheetHost recorder;
   PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_GET_INFO_HEADER);
   EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
   EXPECT_EQ(1, info.Result);
@@ -342,6 +240,9 @@ TEST_F(PlatformUITest, SheetReasonsAndBadArguments) {
   SetLastError(0);
   EXPECT_EQ(E_FAIL, m_ui->DevicePropertySheets(&info, 0));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+  SetLastError(0);
+  EXPECT_EQ(E_FAIL, m_ui->CommonUIProp(3, &m_cuip));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
 }
 
 TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
@@ -349,7 +250,6 @@ TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
   platform.m_OptionNameDictionary.emplace(L"PaperSize", L"A4:0");
   platform.m_SelectionDictionary[L"PaperSize"] = 0;
   platform.m_PaperIndexMap[0] = 20002;
-  SheetRecorder recorder;
   PROPSHEETUI_INFO info = {};
   info.cbSize = sizeof(info);
   info.Version = PROPSHEETUI_INFO_VERSION;
@@ -375,11 +275,10 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   g_requestApplyOnInit = true;
   g_requestApplyOnCommand = false;
 
-  SheetRecorder recorder;
+  PropertySheetHost recorder;
   InitDocumentSheet(recorder);
-  ASSERT_EQ(5u, recorder.m_pages.size());
-  HWND sheet = recorder.Show();
-  ASSERT_NE(nullptr, sheet);
+  ASSERT_EQ(5u, recorder.PageCount());
+  HWND sheet = Show(recorder);
   HWND page = PropSheet_GetCurrentPageHwnd(sheet);
   ASSERT_NE(nullptr, page);
   EXPECT_GT(g_handlerCalls, 0);
@@ -412,14 +311,9 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
   EXPECT_EQ(1, g_changedMessages);
 
   // Apply (the sheet sends PSN_APPLY to the pages): CPSUI_OK to the sheet.
-  recorder.m_calls.clear();
   PropSheet_Apply(sheet);
-  PumpUntil([&] { return !recorder.m_calls.empty(); }, 2000);
-  bool sawOk = false;
-  for (const SheetCall& call : recorder.m_calls) {
-    if (call.function == CPSFUNC_SET_RESULT && call.result == CPSUI_OK) sawOk = true;
-  }
-  EXPECT_TRUE(sawOk) << "PSN_APPLY did not report CPSUI_OK";
+  PumpUntil([&] { return !recorder.SetResults().empty(); }, 2000);
+  EXPECT_EQ(std::vector<LONG_PTR>{CPSUI_OK}, recorder.SetResults()) << "PSN_APPLY did not report CPSUI_OK";
   NMHDR notify = {page, 0, static_cast<UINT>(PSN_APPLY)};
   EXPECT_EQ(TRUE, CommonPageProc(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify)));
   EXPECT_EQ(PSNRET_NOERROR, GetWindowLongPtrW(page, DWLP_MSGRESULT));
@@ -430,10 +324,9 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
 TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
   UseRecordingPages();
   m_sheetParam.dwFlags = DM_NOPERMISSION;
-  SheetRecorder recorder;
+  PropertySheetHost recorder;
   InitDocumentSheet(recorder);
-  HWND sheet = recorder.Show();
-  ASSERT_NE(nullptr, sheet);
+  HWND sheet = Show(recorder);
   HWND page = PropSheet_GetCurrentPageHwnd(sheet);
   ASSERT_NE(nullptr, page);
   int children = 0;
