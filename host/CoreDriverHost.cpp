@@ -47,7 +47,6 @@ CoreDriverHost::~CoreDriverHost() {
   }
   m_driverUI = nullptr;
   m_actCtx.reset();
-  m_redirect.reset();
   m_printer.reset();
   m_module.reset();
 }
@@ -87,9 +86,6 @@ bool CoreDriverHost::Start(std::wstring& error) {
     return false;
   }
   m_printer.reset(printer);
-  // What Wine's spooler lacks must be in place before the plug-in asks.
-  m_redirect = std::make_unique<SpoolerRedirect>(m_spooler, m_module->Module());
-
   m_plugin.reset(m_module->CreateOemUI(error));
   if (!m_plugin) return false;
 
@@ -111,12 +107,14 @@ bool CoreDriverHost::Start(std::wstring& error) {
     }
   }
 
-  m_driverUI = DriverUI::Create(m_settings);
+  // The helper offers what Wine's spooler lacks as its spooler service.
+  m_driverUI = DriverUI::Create(m_settings, &m_spooler);
   if (m_driverUI == nullptr) {
     error = L"out of memory";
     return false;
   }
-  if (m_plugin->PublishDriverInterface(static_cast<IUnknown*>(m_driverUI)) != S_OK) {
+  if (m_plugin->PublishDriverInterface(static_cast<IUnknown*>(static_cast<IPrintOemDriverUI*>(m_driverUI))) !=
+      S_OK) {
     error = L"the plug-in refused the core driver's helper interface";
     return false;
   }

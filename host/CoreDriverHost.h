@@ -126,7 +126,6 @@ class CoreDriverHost {
   DriverSettings m_settings;
   std::unique_ptr<PluginModule> m_module;
   HostSpooler m_spooler;
-  std::unique_ptr<SpoolerRedirect> m_redirect;
   plqr::UniquePrinter m_printer;
   plqr::ComPtr<IPrintOemUI2> m_plugin;
   DriverUI* m_driverUI = nullptr;

@@ -4,11 +4,12 @@
 
 namespace plqr::host {
 
-DriverUI* DriverUI::Create(DriverSettings& settings) {
-  return new (std::nothrow) DriverUI(settings);
+DriverUI* DriverUI::Create(DriverSettings& settings, HostSpooler* spooler) {
+  return new (std::nothrow) DriverUI(settings, spooler);
 }
 
-DriverUI::DriverUI(DriverSettings& settings) : m_settings(&settings) {
+DriverUI::DriverUI(DriverSettings& settings, HostSpooler* spooler)
+    : m_settings(&settings), m_spooler(spooler) {
   m_procs.DrvGetDriverSetting = &ProcGetDriverSetting;
   m_procs.DrvUpdateUISetting = &ProcUpdateUISetting;
   m_object.header.cbSize = sizeof(OEMUIOBJ);
@@ -20,6 +21,11 @@ STDMETHODIMP DriverUI::QueryInterface(REFIID riid, void** ppv) {
   if (ppv == nullptr) return E_POINTER;
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPrintOemDriverUI)) {
     *ppv = static_cast<IPrintOemDriverUI*>(this);
+    AddRef();
+    return S_OK;
+  }
+  if (IsEqualIID(riid, plqr::IID_IPlqrSpoolerService) && m_spooler != nullptr) {
+    *ppv = static_cast<plqr::IPlqrSpoolerService*>(this);
     AddRef();
     return S_OK;
   }
@@ -51,6 +57,19 @@ STDMETHODIMP DriverUI::DrvUpdateUISetting(PVOID /*pci*/, PVOID pOptItem, DWORD /
   ++m_updateCalls;
   if (m_settings == nullptr) return E_FAIL;
   return m_settings->Update(pOptItem);
+}
+
+BOOL STDMETHODCALLTYPE DriverUI::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size,
+                                         LPDWORD needed) {
+  if (m_spooler == nullptr) return ::GetFormW(printer, form, level, buffer, size, needed);
+  return m_spooler->GetForm(printer, form, level, buffer, size, needed);
+}
+
+DWORD STDMETHODCALLTYPE DriverUI::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability,
+                                                     LPWSTR output, const DEVMODEW* devmode) {
+  if (m_spooler == nullptr)
+    return static_cast<DWORD>(::DeviceCapabilitiesW(device, port, capability, output, devmode));
+  return m_spooler->DeviceCapabilities(device, port, capability, output, devmode);
 }
 
 BOOL APIENTRY DriverUI::ProcGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD, PDWORD) {

@@ -46,7 +46,7 @@ const HostSpooler::Paper* HostSpooler::FindPaper(const wchar_t* name) const {
 
 BOOL HostSpooler::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size,
                           LPDWORD needed) {
-  if (Next().GetForm(printer, form, level, buffer, size, needed)) return TRUE;
+  if (::GetFormW(printer, form, level, buffer, size, needed)) return TRUE;
   const DWORD error = GetLastError();
   const Paper* paper = level == 1 && error != ERROR_INSUFFICIENT_BUFFER ? FindPaper(form) : nullptr;
   if (paper == nullptr) {
@@ -73,7 +73,7 @@ BOOL HostSpooler::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffe
 DWORD HostSpooler::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
                                       const DEVMODEW* devmode) {
   const bool ours = device != nullptr && _wcsicmp(device, m_printerName.c_str()) == 0;
-  if (!ours) return Next().DeviceCapabilities(device, port, capability, output, devmode);
+  if (!ours) return static_cast<DWORD>(::DeviceCapabilitiesW(device, port, capability, output, devmode));
 
   auto names = [&](const auto& list, size_t width) -> DWORD {
     if (output != nullptr) {
@@ -123,89 +123,8 @@ DWORD HostSpooler::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capabil
     case DC_MEDIATYPENAMES:
       return names(m_mediaTypes, kPaperNameLength);
     default:
-      return Next().DeviceCapabilities(device, port, capability, output, devmode);
+      return static_cast<DWORD>(::DeviceCapabilitiesW(device, port, capability, output, devmode));
   }
-}
-
-// --- Redirection -------------------------------------------------------------
-
-namespace {
-
-HostSpooler* g_redirected = nullptr;
-
-BOOL WINAPI RedirectedGetFormW(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size,
-                               LPDWORD needed) {
-  if (g_redirected == nullptr) return ::GetFormW(printer, form, level, buffer, size, needed);
-  return g_redirected->GetForm(printer, form, level, buffer, size, needed);
-}
-
-int WINAPI RedirectedDeviceCapabilitiesW(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
-                                         const DEVMODEW* devmode) {
-  if (g_redirected == nullptr) return ::DeviceCapabilitiesW(device, port, capability, output, devmode);
-  return static_cast<int>(g_redirected->DeviceCapabilities(device, port, capability, output, devmode));
-}
-
-// The import-address-table slot through which `module` calls `function` of
-// `dll`, or null.
-void** FindImportSlot(HMODULE module, const char* dll, const char* function) {
-  auto* base = reinterpret_cast<BYTE*>(module);
-  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return nullptr;
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  if (nt->Signature != IMAGE_NT_SIGNATURE) return nullptr;
-  const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  if (directory.VirtualAddress == 0) return nullptr;
-  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
-       entry->Name != 0; ++entry) {
-    if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) continue;
-    if (entry->OriginalFirstThunk == 0) continue;
-    auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
-    for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
-        return reinterpret_cast<void**>(&slots->u1.Function);
-      }
-    }
-  }
-  return nullptr;
-}
-
-bool WriteSlot(void** slot, void* value) {
-  DWORD previous = 0;
-  if (!VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &previous)) return false;
-  *slot = value;
-  DWORD ignored = 0;
-  VirtualProtect(slot, sizeof(void*), previous, &ignored);
-  return true;
-}
-
-}  // namespace
-
-SpoolerRedirect::SpoolerRedirect(HostSpooler& spooler, HMODULE pluginModule) {
-  g_redirected = &spooler;
-  plqr::SetSpooler(&spooler);
-  if (pluginModule == nullptr) return;
-  const struct {
-    const char* name;
-    void* replacement;
-  } kImports[] = {
-      {"GetFormW", reinterpret_cast<void*>(&RedirectedGetFormW)},
-      {"DeviceCapabilitiesW", reinterpret_cast<void*>(&RedirectedDeviceCapabilitiesW)},
-  };
-  for (const auto& import : kImports) {
-    void** slot = FindImportSlot(pluginModule, "winspool.drv", import.name);
-    if (slot == nullptr) continue;
-    void* previous = *slot;
-    if (WriteSlot(slot, import.replacement)) m_patched.push_back(Patch{slot, previous});
-  }
-}
-
-SpoolerRedirect::~SpoolerRedirect() {
-  for (const Patch& patch : m_patched) WriteSlot(patch.slot, patch.previous);
-  plqr::SetSpooler(nullptr);
-  g_redirected = nullptr;
 }
 
 }  // namespace plqr::host

@@ -7,10 +7,9 @@
 //    DC_PAPERSIZE, DC_BINS, DC_BINNAMES, DC_MEDIATYPES and DC_MEDIATYPENAMES
 //    from the description's paper, input-bin and media-type options.
 //
-// It reaches the plug-in two ways: plqr::SetSpooler for a plug-in library
-// linked into this process, and, for PLQRDVXSUI.DLL loaded by path, by
-// pointing the DLL's imports of GetFormW and DeviceCapabilitiesW at it (the
-// DLL keeps its own copy of the seam, which this process cannot set).
+// It reaches the plug-in as the spooler service of the stand-in's driver
+// helper (DriverUI), which the plug-in asks for when the helper is
+// published.
 #pragma once
 
 #include <windows.h>
@@ -19,17 +18,17 @@
 #include <vector>
 
 #include "description/PrinterDescription.h"
-#include "support/Spooler.h"
 
 namespace plqr::host {
 
-class HostSpooler final : public plqr::ForwardingSpooler {
+class HostSpooler final {
  public:
   HostSpooler(const PrinterDescription& description, std::wstring printerName);
 
-  BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed) override;
+  // GetFormW and DeviceCapabilitiesW, with winspool behind them.
+  BOOL GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
   DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
-                           const DEVMODEW* devmode) override;
+                           const DEVMODEW* devmode);
 
  private:
   struct Paper {
@@ -47,27 +46,6 @@ class HostSpooler final : public plqr::ForwardingSpooler {
   std::vector<Paper> m_papers;
   std::vector<Named> m_bins;
   std::vector<Named> m_mediaTypes;
-};
-
-// Puts `spooler` behind the plug-in: plqr::SetSpooler for the linked library
-// and the imports of `pluginModule` (when not null). The destructor undoes
-// both. One at a time per process.
-class SpoolerRedirect {
- public:
-  SpoolerRedirect(HostSpooler& spooler, HMODULE pluginModule);
-  ~SpoolerRedirect();
-  SpoolerRedirect(const SpoolerRedirect&) = delete;
-  SpoolerRedirect& operator=(const SpoolerRedirect&) = delete;
-
-  // How many of the DLL's imports were redirected (0 for no DLL).
-  int RedirectedImports() const { return static_cast<int>(m_patched.size()); }
-
- private:
-  struct Patch {
-    void** slot;
-    void* previous;
-  };
-  std::vector<Patch> m_patched;
 };
 
 }  // namespace plqr::host

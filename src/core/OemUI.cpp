@@ -36,6 +36,7 @@ CZOemUI::CZOemUI(const PluginParts& parts)
 }
 
 CZOemUI::~CZOemUI() {
+  m_spoolerHold.reset();
   m_pOEMHelp.reset();
   m_pPlatformUI.reset();
   plqr::ModuleObjectDestroyed();
@@ -139,6 +140,10 @@ STDMETHODIMP CZOemUI::PublishDriverInterface(IUnknown* pIUnknown) {
   if (FAILED(hr) || !m_pOEMHelp) {
     m_pOEMHelp.release();  // a failed QueryInterface leaves no reference to give back
     return E_FAIL;
+  }
+  if (std::unique_ptr<plqr::ServiceSpooler> spooler = plqr::SpoolerOfHelper(pIUnknown)) {
+    plqr::LogMessage(L"VALMERO - CZOemUI::PublishDriverInterface => the host offers its spooler service\r\n");
+    m_spoolerHold = std::make_unique<plqr::SpoolerHold>(std::move(spooler));
   }
   return S_OK;
 }

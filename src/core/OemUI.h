@@ -8,6 +8,7 @@
 
 #include "PrintOem.h"
 #include "support/Handles.h"
+#include "support/ServiceSpooler.h"
 
 class CZPlatformUI;
 struct PluginParts;
@@ -62,6 +63,9 @@ class CZOemUI : public IPrintOemUI2 {
 
   volatile LONG m_cRef;
   plqr::ComPtr<IPrintOemDriverUI> m_pOEMHelp;
+  // The host's spooler service, in place while this object lives (none with
+  // the real core driver).
+  std::unique_ptr<plqr::SpoolerHold> m_spoolerHold;
   std::unique_ptr<CZPlatformUI> m_pPlatformUI;
 };
 

@@ -60,6 +60,16 @@ void SetSpooler(ISpooler* spooler) {
   g_current = spooler;
 }
 
+bool PutSpoolerInPlace(ISpooler* spooler) {
+  ISpooler* expected = nullptr;
+  return spooler != nullptr && g_current.compare_exchange_strong(expected, spooler);
+}
+
+void TakeSpoolerAway(ISpooler* spooler) {
+  ISpooler* expected = spooler;
+  g_current.compare_exchange_strong(expected, nullptr);
+}
+
 bool GetSpoolerForm(HANDLE printer, const std::wstring& name, SpoolerForm* form) {
   if (name.empty() || form == nullptr) return false;
   std::vector<BYTE> buffer(512);

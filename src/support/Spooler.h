@@ -89,6 +89,11 @@ ISpooler& Spooler();
 // keeps ownership and must outlive its use.
 void SetSpooler(ISpooler* spooler);
 
+// Puts `spooler` in place only when winspool is in use; true when it did.
+bool PutSpoolerInPlace(ISpooler* spooler);
+// Restores winspool when `spooler` is the one in place.
+void TakeSpoolerAway(ISpooler* spooler);
+
 // What the spooler in use knows of a form (GetFormW level 1): its flags
 // (FORM_USER, FORM_BUILTIN, FORM_PRINTER) and size in thousandths of a
 // millimetre. False when the spooler has no form of that name.

@@ -150,6 +150,16 @@ TEST_F(HostTest, DocumentSheetOpensAndClosesWithOkInTheCoreDriversOrder) {
     ASSERT_TRUE(host->Sheet().SelectPage(i)) << "page " << i;
     EXPECT_NE(nullptr, host->Sheet().PageWindow(i));
   }
+  // The DLL asked the helper for the stand-in's spooler service: a paper
+  // Wine has no form for is known by its size and listed in the
+  // description's order, before the envelopes that come later there.
+  const HWND paper = GetDlgItem(host->Sheet().PageWindow(1), IDC_COMBO_PAPERSIZE);
+  const auto position = [&](const wchar_t* name) {
+    return static_cast<int>(
+        SendMessageW(paper, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name)));
+  };
+  EXPECT_NE(CB_ERR, position(L"8.65x13"));
+  EXPECT_LT(position(L"8.65x13"), position(L"Envelope #10"));
 
   ASSERT_TRUE(host->Close(true));
   EXPECT_FALSE(host->SheetOpen());
@@ -436,11 +446,6 @@ TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) 
             spooler.DeviceCapabilities(plqr::test::kTestPrinterName, L"FILE:", DC_BINNAMES, bins, nullptr));
   EXPECT_STREQ(L"Automatically Select", bins);
   EXPECT_STREQ(L"Manual Feed", bins + 24 * 6);
-
-  plqr::test::LoadedModule dll(L"PLQRDVXSUI.DLL");
-  ASSERT_TRUE(dll);
-  SpoolerRedirect redirect(spooler, dll.get());
-  EXPECT_EQ(2, redirect.RedirectedImports()) << "GetFormW and DeviceCapabilitiesW of the DLL";
 }
 
 TEST_F(HostTest, LinkedPluginLibraryOpensTheSameSheetAndSeesTheStandInsSpooler) {
