@@ -8,11 +8,13 @@ packages=(
   cmake ninja-build make
   g++ googletest libgtest-dev          # native build and tests
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev   # Windows x64 cross build
-  wine wine64                          # runs the Windows tests and the host
-  xvfb xauth x11-apps                  # headless display, screenshots (xwd)
+  wine wine64                          # runs the Windows tests and the stand-in
+  xvfb xauth                           # headless display (xvfb-run needs xauth)
   fonts-wine fonts-liberation2         # Tahoma / MS Shell Dlg, Arial and Times metrics
-  imagemagick librsvg2-bin             # pictures: SVG sources to bitmaps, screenshots to PNG
+  python3                              # pictures: the SVG sources are generated
+  imagemagick librsvg2-bin             # pictures: SVG sources to bitmaps
   fp-utils gcab                        # help: chmcmd compiles the CHM, gcab packs the cabinet
+  clang-format                         # make format
 )
 
 missing=()

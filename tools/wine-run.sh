@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine in the project's private prefix.
 #   wine-run.sh --prefix DIR program.exe [args...]
 # Creates the prefix on first use (once, under a lock, offline: no Mono or
-# Gecko), maps the font names the product uses to metric-compatible faces,
+# Gecko; a failure stops the run and leaves no ready marker), maps the font names the product uses to metric-compatible faces,
 # keeps Wine quiet unless WINEDEBUG is set, and starts a virtual display when
 # none is there.
 set -euo pipefail
@@ -25,29 +25,47 @@ export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# The prefix is made once, under a lock: a step that fails stops here with
+# its message, and the ready marker is written only after every step.
+marker="$prefix/.plqr-ready-3"
 (
   flock 9
-  if [ ! -f "$prefix/.plqr-ready-2" ]; then
+  if [ ! -f "$marker" ]; then
     echo "wine-run: preparing prefix $prefix" >&2
-    wineboot -i >/dev/null 2>&1 </dev/null || true
+    fail() { echo "wine-run: cannot prepare the prefix $prefix: $1" >&2; exit 1; }
+    wineboot -i >/dev/null 2>&1 </dev/null || fail "wineboot -i failed"
+    wine reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion' >/dev/null 2>&1 </dev/null ||
+      fail "the prefix has no registry after wineboot"
     key='HKCU\Software\Wine\Fonts\Replacements'
     for pair in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
-      wine reg add "$key" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1 </dev/null || true
+      wine reg add "$key" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1 </dev/null ||
+        fail "cannot map the font ${pair%%=*}"
     done
     # No window manager runs on the virtual display: Wine waits about two
-    # seconds for one whenever a managed top-level window goes away. Programs
-    # that show windows to a person ask for management themselves.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null || true
-    wineserver -k || true
-    wineserver -w || true
-    touch "$prefix/.plqr-ready-2"
+    # seconds for one whenever a managed top-level window goes away, so
+    # windows are unmanaged in this prefix. The demo program is the one a
+    # person uses on a real display: its windows ask for the window manager.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null ||
+      fail "cannot set the window-manager setting"
+    wine reg add 'HKCU\Software\Wine\AppDefaults\PrinterPreferences.exe\X11 Driver' /v Managed /t REG_SZ \
+      /d Y /f >/dev/null 2>&1 </dev/null || fail "cannot set the demo program's window-manager setting"
+    # Stop the server and the services wineboot started (waiting for them
+    # instead would wait for ever on the device services), so that the
+    # registry is written out before the marker says the prefix is ready.
+    wineserver -k 2>/dev/null </dev/null || echo "wine-run: no server to stop" >&2
+    touch "$marker"
   fi
 ) 9>"$prefix.lock"
 
-# Start the server and Wine's own service processes detached from our output:
-# they outlive the program, and must never hold a caller's pipe open.
-wineserver -p 30 </dev/null >/dev/null 2>&1 || true
-wineboot </dev/null >/dev/null 2>&1 || true
+# Keep the server for a while between runs; it is started detached from our
+# output, since it outlives the program and must never hold a caller's pipe.
+# Status 2 says it is running already.
+server=0
+wineserver -p 30 </dev/null >/dev/null 2>&1 || server=$?
+if [ "$server" -ne 0 ] && [ "$server" -ne 2 ]; then
+  echo "wine-run: the Wine server of $prefix does not start (status $server)" >&2
+  exit 1
+fi
 
 # The program's output goes through a file for the same reason (anything it
 # starts in the background inherits that file, not the caller's pipe), and is
