@@ -17,7 +17,6 @@
 #include "ActionRunner.h"
 #include "Benchmark.h"
 #include "CoreDriverHost.h"
-#include "HeadlessDisplay.h"
 #include "HostText.h"
 #include "PrinterSetup.h"
 #include "Screenshot.h"
@@ -143,30 +142,6 @@ std::optional<CommandLine> ParseCommandLine(std::wstring& error) {
   return line;
 }
 
-constexpr wchar_t kRestartedVariable[] = L"PLQR_PRINTERPREFERENCES_RESTARTED";
-
-// Runs this program again with the same command line and returns its status.
-int RunAgain() {
-  SetEnvironmentVariableW(kRestartedVariable, L"1");
-  const std::wstring path = plqr::ModuleFileName(nullptr);
-  if (path.empty()) return kExitFailure;
-  std::wstring commandLine = GetCommandLineW();
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    PrintError(L"cannot start again: " + ErrorText(GetLastError()));
-    return kExitFailure;
-  }
-  const plqr::UniqueHandle thread(process.hThread);
-  const plqr::UniqueHandle child(process.hProcess);
-  WaitForSingleObject(child.get(), INFINITE);
-  DWORD status = kExitFailure;
-  GetExitCodeProcess(child.get(), &status);
-  return static_cast<int>(status);
-}
-
 std::wstring FullPath(const std::wstring& path) {
   wchar_t full[MAX_PATH * 4] = {};
   const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH * 4, full, nullptr);
@@ -210,12 +185,6 @@ int Run() {
     Print(kUsage);
     return 0;
   }
-  if (UseUnmanagedWindows(!line->interactive) &&
-      GetEnvironmentVariableW(kRestartedVariable, nullptr, 0) == 0) {
-    // The window-manager setting applies from the next process on.
-    return RunAgain();
-  }
-
   const std::wstring folder = ExecutableFolder();
   for (const wchar_t* dll : {kUiDllName, kResourceDllName}) {
     if (!FileExists(folder + L"\\" + dll)) {

@@ -15,7 +15,6 @@
 #include "ActionRunner.h"
 #include "Benchmark.h"
 #include "CoreDriverHost.h"
-#include "HeadlessDisplay.h"
 #include "HostSpooler.h"
 #include "PrinterSetup.h"
 #include "ResourceIds.h"
@@ -69,7 +68,6 @@ std::map<std::string, std::string> JsonLeaves(const std::string& json) {
 class HostTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    UseUnmanagedWindows(true);
     std::wstring failure;
     s_printerReady = plqr::test::EnsureTestPrinter(&failure);
     s_printerFailure = failure;

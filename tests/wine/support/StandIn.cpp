@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "HeadlessDisplay.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/PropPage.h"
@@ -20,7 +19,6 @@ StandIn StartStandIn(std::string* failure, bool linked,
                      const std::function<void(plqr::host::PrinterDescription&)>& edit) {
   StandIn standIn;
   failure->clear();
-  plqr::host::UseUnmanagedWindows(true);
   std::wstring problem;
   if (!EnsureTestPrinter(&problem)) {
     *failure = "test printer: " + Narrow(problem);
