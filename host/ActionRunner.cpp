@@ -4,7 +4,9 @@
 
 #include "HostText.h"
 #include "Screenshot.h"
+#include "SettingsJson.h"
 #include "UserInput.h"
+#include "settings/JsonLeaves.h"
 
 namespace plqr::host {
 
@@ -95,7 +97,10 @@ void ActionRunner::Step() {
   --m_running;
   if (!failure.empty() && !m_failed) {
     m_failed = true;
-    m_error = ActionError{m_fileName, action.line, ActionName(action.kind) + std::string(": ") + failure}
+    const bool expectation = action.kind == Action::Kind::Expect;
+    m_expectationFailed = expectation;
+    m_error = ActionError{m_fileName, action.line,
+                          expectation ? failure : ActionName(action.kind) + std::string(": ") + failure}
                   .ToString();
   }
 }
@@ -130,6 +135,7 @@ bool ActionRunner::Run(std::string& error, DWORD timeoutMs) {
 }
 
 std::string ActionRunner::Perform(const Action& action) {
+  if (action.kind == Action::Kind::Expect) return Expect(action);
   HWND dialog = OpenDialog();
   const bool sheetOpen = m_host.SheetOpen();
   if (dialog == nullptr && !sheetOpen) return "the sheet is closed";
@@ -210,7 +216,40 @@ std::string ActionRunner::PressButton(const Action& action) {
     return std::string("the ") + ActionName(action.kind) + " button is not enabled";
   }
   SendMessageW(button, BM_CLICK, 0, 0);
+  if (action.kind == Action::Kind::Apply) m_applied = true;
   return {};
+}
+
+std::string ActionRunner::Expect(const Action& action) {
+  if (!m_applied || !m_host.SheetOpen()) {
+    m_deferred.push_back(&action);
+    return {};
+  }
+  return JudgeExpectation(JsonLeaves(SettingsJson(m_host)), action.text, action.value);
+}
+
+bool ActionRunner::JudgeDeferred(std::string& error) {
+  if (m_deferred.empty()) return true;
+  std::string failure;
+  const Action* failed = nullptr;
+  if (m_host.SheetResult() != CPSUI_OK) {
+    failed = m_deferred.front();
+    failure = "expected the sheet to close with OK before judging " + failed->text;
+  } else {
+    const JsonLeafMap leaves = JsonLeaves(SettingsJson(m_host));
+    for (const Action* action : m_deferred) {
+      failure = JudgeExpectation(leaves, action->text, action->value);
+      if (!failure.empty()) {
+        failed = action;
+        break;
+      }
+    }
+  }
+  m_deferred.clear();
+  if (failed == nullptr) return true;
+  m_expectationFailed = true;
+  error = ActionError{m_fileName, failed->line, failure}.ToString();
+  return false;
 }
 
 std::string ActionRunner::Screenshot(HWND window, const std::string& name) {

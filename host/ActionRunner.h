@@ -35,6 +35,16 @@ class ActionRunner {
   // cancel).
   bool Run(std::string& error, DWORD timeoutMs = 120000);
 
+  // Judges the `expect` lines that waited for the sheet to close: they hold
+  // when the sheet closed with OK and each setting has its value. Call once
+  // the stand-in has finished the sheet. True when all held (or there were
+  // none); otherwise `error` is "file:line: expected KEY VALUE, got WHAT".
+  bool JudgeDeferred(std::string& error);
+
+  // Whether the run stopped, or JudgeDeferred failed, at an expectation
+  // rather than at an action that could not be carried out.
+  bool ExpectationFailed() const { return m_expectationFailed; }
+
   const std::vector<std::wstring>& WrittenFiles() const { return m_written; }
 
  private:
@@ -44,6 +54,8 @@ class ActionRunner {
   std::string Perform(const Action& action);
   std::string PressButton(const Action& action);
   std::string Screenshot(HWND window, const std::string& name);
+  // Judges now after an apply; otherwise keeps the line for JudgeDeferred.
+  std::string Expect(const Action& action);
 
   // The innermost dialog or message box of this thread other than the sheet.
   HWND OpenDialog() const;
@@ -57,6 +69,9 @@ class ActionRunner {
   size_t m_next = 0;
   int m_running = 0;  // steps in progress (nested inside dialogs' loops)
   bool m_failed = false;
+  bool m_expectationFailed = false;
+  bool m_applied = false;  // an `apply` was pressed: expectations are judged at once
+  std::vector<const Action*> m_deferred;
   std::string m_error;
   UINT_PTR m_timer = 0;
   std::vector<HWND> m_pictured;

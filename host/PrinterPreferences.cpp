@@ -32,6 +32,7 @@ using namespace plqr::host;
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitExpectation = 3;  // an `expect` line of the actions file did not hold
 
 constexpr wchar_t kUsage[] =
     L"Usage: PrinterPreferences.exe [options]\n"
@@ -48,7 +49,10 @@ constexpr wchar_t kUsage[] =
     L"  --interactive        open the sheet in a window for a person and wait until it is closed\n"
     L"  --benchmark N        time N cold opens and selection changes against empty pages\n"
     L"  --plugin FILE        the plug-in DLL to load (default: the registered driver's copy)\n"
-    L"  --help               this text\n";
+    L"  --help               this text\n"
+    L"\n"
+    L"Exit status: 0 done, 1 the stand-in failed, 2 a bad argument or action, 3 an `expect` line of the\n"
+    L"actions file did not hold.\n";
 
 void Print(const std::wstring& text) {
   const std::string utf8 = Narrow(text);
@@ -290,15 +294,16 @@ int Run() {
     host.Sheet().SelectPage(0);
   }
 
+  std::optional<ActionRunner> runner;
   if (script) {
-    ActionRunner runner(host, *script, actionsName, screenshots);
+    runner.emplace(host, *script, actionsName, screenshots);
     std::string failure;
-    const bool done = runner.Run(failure);
-    for (const std::wstring& path : runner.WrittenFiles()) Print(L"wrote " + path + L"\n");
+    const bool done = runner->Run(failure);
+    for (const std::wstring& path : runner->WrittenFiles()) Print(L"wrote " + path + L"\n");
     if (!done) {
       PrintError(Widen(failure));
       host.Close(false);
-      return kExitUsage;
+      return runner->ExpectationFailed() ? kExitExpectation : kExitUsage;
     }
   }
   if (host.SheetOpen() && !host.Close(true)) {
@@ -306,7 +311,13 @@ int Run() {
     return kExitFailure;
   }
   host.Finish();
-  return WriteSettings(host, line->settings.empty() ? L"" : FullPath(line->settings)) ? 0 : kExitFailure;
+  if (!WriteSettings(host, line->settings.empty() ? L"" : FullPath(line->settings))) return kExitFailure;
+  std::string failure;
+  if (runner && !runner->JudgeDeferred(failure)) {
+    PrintError(Widen(failure));
+    return kExitExpectation;
+  }
+  return 0;
 }
 
 }  // namespace

@@ -30,8 +30,25 @@ const char* ActionName(Action::Kind kind) {
       return "apply";
     case Action::Kind::Screenshot:
       return "screenshot";
+    case Action::Kind::Expect:
+      return "expect";
   }
   return "?";
+}
+
+std::optional<std::uint32_t> ControlIdByName(std::string_view name) {
+  struct Named {
+    const char* name;
+    std::uint32_t id;
+  };
+  // Generated from ResourceIds.h when the build is configured.
+  static const Named kControls[] = {
+#include "actions/ControlNames.inc"
+  };
+  for (const Named& control : kControls) {
+    if (name == control.name) return control.id;
+  }
+  return std::nullopt;
 }
 
 namespace {
@@ -103,7 +120,8 @@ std::optional<std::int64_t> ParseInteger(const std::string& word) {
 std::optional<Action::Kind> KindOf(const std::string& word) {
   static const Action::Kind kKinds[] = {Action::Kind::Page,   Action::Kind::Click,  Action::Kind::Choose,
                                         Action::Kind::Type,   Action::Kind::Slider, Action::Kind::Ok,
-                                        Action::Kind::Cancel, Action::Kind::Apply,  Action::Kind::Screenshot};
+                                        Action::Kind::Cancel, Action::Kind::Apply,  Action::Kind::Screenshot,
+                                        Action::Kind::Expect};
   for (const Action::Kind kind : kKinds) {
     if (word == ActionName(kind)) return kind;
   }
@@ -120,17 +138,23 @@ std::string ParseLine(std::string_view line, Action& action) {
   const std::optional<Action::Kind> kind = quoted ? std::nullopt : KindOf(word);
   if (!kind) {
     return "unknown action \"" + word +
-           "\"; expected page, click, choose, type, slider, ok, cancel, apply or screenshot";
+           "\"; expected page, click, choose, type, slider, ok, cancel, apply, screenshot or expect";
   }
   action.kind = *kind;
   const std::string name = ActionName(*kind);
 
   auto controlId = [&]() -> std::string {
     if (!reader.Next(word, quoted, problem))
-      return problem.empty() ? name + ": expected a control ID" : problem;
+      return problem.empty() ? name + ": expected a control ID or IDC_ name" : problem;
+    if (!quoted && word.rfind("IDC_", 0) == 0) {
+      const auto named = ControlIdByName(word);
+      if (!named) return name + ": no control is named " + word + " in ResourceIds.h";
+      action.controlId = *named;
+      return {};
+    }
     const auto id = quoted ? std::nullopt : ParseInteger(word);
     if (!id || *id < 1 || *id > 65535)
-      return name + ": expected a control ID (1 to 65535), found \"" + word + "\"";
+      return name + ": expected a control ID (1 to 65535) or IDC_ name, found \"" + word + "\"";
     action.controlId = static_cast<std::uint32_t>(*id);
     return {};
   };
@@ -183,6 +207,18 @@ std::string ParseLine(std::string_view line, Action& action) {
         failure = "screenshot: the name \"" + word + "\" is not a plain file name";
       } else {
         action.text = word;
+      }
+      break;
+    case Action::Kind::Expect:
+      if (!reader.Next(word, quoted, problem) || quoted || word.empty()) {
+        failure = problem.empty() ? "expect: expected a setting such as public.dmCopies" : problem;
+        break;
+      }
+      action.text = word;
+      if (!reader.Next(word, quoted, problem)) {
+        failure = problem.empty() ? "expect: expected the value after " + action.text : problem;
+      } else {
+        action.value = word;
       }
       break;
     case Action::Kind::Ok:

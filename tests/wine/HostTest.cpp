@@ -26,44 +26,12 @@
 #include "core/PluginIdentity.h"
 #include "core/PrivateDevmode.h"
 #include "plugin/Plugin.h"
+#include "settings/JsonLeaves.h"
 #include "support/Spooler.h"
 
 namespace {
 
 using namespace plqr::host;
-
-// The leaves of the settings JSON as "object.key" -> value text, read from
-// the writer's one-key-per-line layout.
-std::map<std::string, std::string> JsonLeaves(const std::string& json) {
-  std::map<std::string, std::string> leaves;
-  std::vector<std::string> path;
-  size_t start = 0;
-  while (start < json.size()) {
-    size_t end = json.find('\n', start);
-    if (end == std::string::npos) end = json.size();
-    std::string line = json.substr(start, end - start);
-    start = end + 1;
-    line.erase(0, line.find_first_not_of(' '));
-    if (!line.empty() && line.back() == ',') line.pop_back();
-    if (line.empty()) continue;
-    if (line[0] == '}') {
-      if (!path.empty()) path.pop_back();
-      continue;
-    }
-    const size_t colon = line.find("\": ");
-    if (line[0] != '"' || colon == std::string::npos) continue;
-    const std::string key = line.substr(1, colon - 1);
-    const std::string value = line.substr(colon + 3);
-    if (value == "{") {
-      path.push_back(key);
-      continue;
-    }
-    std::string qualified;
-    for (const std::string& part : path) qualified += part + ".";
-    leaves[qualified + key] = value;
-  }
-  return leaves;
-}
 
 class HostTest : public ::testing::Test {
  protected:
@@ -327,7 +295,9 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
   ActionScriptResult good = ParseActionScript(
       "# copies and collation on the first page\n"
       "type 2022 \"3\"\n"
-      "click 2024\n"
+      "click IDC_CHECK_COLLATE\n"
+      "apply\n"
+      "expect public.dmCopies 3\n"
       "page \"Quality\"\n"
       "screenshot quality\n"
       "page 1\n",
@@ -364,6 +334,17 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
     std::string failure;
     EXPECT_FALSE(runner.Run(failure));
     EXPECT_EQ("a.txt:2: choose: \"no such layout\" is not in the list of control 2033", failure);
+  }
+
+  ActionScriptResult wrong =
+      ParseActionScript("type IDC_EDIT_COPIES \"4\"\napply\nexpect public.dmCopies 7\n", "e.txt");
+  ASSERT_TRUE(wrong.ok());
+  {
+    ActionRunner runner(*host, *wrong.script, "e.txt", L"");
+    std::string failure;
+    EXPECT_FALSE(runner.Run(failure));
+    EXPECT_TRUE(runner.ExpectationFailed());
+    EXPECT_EQ("e.txt:3: expected public.dmCopies 7, got 4", failure);
   }
 
   ActionScriptResult closing = ParseActionScript("ok\n", "c.txt");
