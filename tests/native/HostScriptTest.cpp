@@ -1,5 +1,6 @@
-// The portable parts of the core-driver stand-in: the actions-file reader and
-// the settings JSON (writer and private-record fields).
+// The portable parts of the demo program: the actions-file reader, the
+// settings JSON (writer and private-record fields) and its reading back for
+// `expect` lines.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "actions/ActionScript.h"
 #include "core/PrivateDevmode.h"
+#include "settings/JsonLeaves.h"
 #include "settings/JsonWriter.h"
 #include "settings/PrivateFieldsJson.h"
 
@@ -22,16 +24,17 @@ TEST(ActionScriptTest, ReadsEveryActionWithItsLine) {
       "page 2\r\n"
       "  page \"Device Options\"\n"
       "\n"
-      "click 2024   # collate\n"
+      "click IDC_CHECK_COLLATE   # 2024\n"
       "choose 2033 \"4 pages \\\"up\\\" \\\\ x\"\n"
       "type 2022 \"\"\n"
       "slider 2301 -40\n"
       "ok\ncancel\napply\n"
-      "screenshot after-copies # the end",
+      "screenshot after-copies # the end\n"
+      "expect selections.Nup \"2 up\"",
       "actions.txt");
   ASSERT_TRUE(result.ok()) << result.error.ToString();
   const auto& a = result.script->actions;
-  ASSERT_EQ(10u, a.size());
+  ASSERT_EQ(11u, a.size());
   EXPECT_EQ(Action::Kind::Page, a[0].kind);
   EXPECT_EQ(2, a[0].number);
   EXPECT_TRUE(a[0].text.empty());
@@ -50,6 +53,9 @@ TEST(ActionScriptTest, ReadsEveryActionWithItsLine) {
   EXPECT_EQ(Action::Kind::Apply, a[8].kind);
   EXPECT_EQ("after-copies", a[9].text);
   EXPECT_EQ(12u, a[9].line);
+  EXPECT_EQ(Action::Kind::Expect, a[10].kind);
+  EXPECT_EQ("selections.Nup", a[10].text);
+  EXPECT_EQ("2 up", a[10].value);
 }
 
 TEST(ActionScriptTest, ABadLineNamesTheFileTheLineAndWhatWasExpected) {
@@ -60,11 +66,16 @@ TEST(ActionScriptTest, ABadLineNamesTheFileTheLineAndWhatWasExpected) {
   const Case cases[] = {
       {"ok\nclik 2024\n",
        "actions.txt:2: unknown action \"clik\"; expected page, click, choose, type, slider, ok, "
-       "cancel, apply or screenshot"},
-      {"click\n", "actions.txt:1: click: expected a control ID"},
-      {"click 0\n", "actions.txt:1: click: expected a control ID (1 to 65535), found \"0\""},
-      {"click 65536\n", "actions.txt:1: click: expected a control ID (1 to 65535), found \"65536\""},
-      {"click 12ab\n", "actions.txt:1: click: expected a control ID (1 to 65535), found \"12ab\""},
+       "cancel, apply, screenshot or expect"},
+      {"click\n", "actions.txt:1: click: expected a control ID or IDC_ name"},
+      {"click 0\n", "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"0\""},
+      {"click 65536\n",
+       "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"65536\""},
+      {"click 12ab\n",
+       "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"12ab\""},
+      {"click IDC_NO_SUCH\n", "actions.txt:1: click: no control is named IDC_NO_SUCH in ResourceIds.h"},
+      {"expect\n", "actions.txt:1: expect: expected a setting such as public.dmCopies"},
+      {"expect public.dmCopies\n", "actions.txt:1: expect: expected the value after public.dmCopies"},
       {"click 2024 now\n", "actions.txt:1: click: unexpected text after the action"},
       {"\n\nchoose 2033 A4\n", "actions.txt:3: choose: expected a text in double quotes, found \"A4\""},
       {"type 2022\n", "actions.txt:1: type: expected a text in double quotes after the control ID"},
@@ -83,6 +94,30 @@ TEST(ActionScriptTest, ABadLineNamesTheFileTheLineAndWhatWasExpected) {
   EXPECT_EQ("actions.txt:1: the line is longer than 4096 bytes",
             ParseActionScript(std::string(5000, 'x'), "actions.txt").error.ToString());
   EXPECT_TRUE(ParseActionScript("", "empty.txt").ok());
+}
+
+TEST(JsonLeavesTest, ExpectationsReadTheWritersLeavesByTheirDottedPaths) {
+  plqr::host::JsonWriter json;
+  json.BeginObject();
+  json.Key("result").String("ok");
+  json.Key("public").BeginObject().Key("dmCopies").Integer(3).Key("dmFormName").String("A \"4\"").EndObject();
+  json.Key("selections").BeginObject();
+  json.Key("Nup").BeginObject().Key("index").Unsigned(1).Key("option").String("TWO_UP").EndObject();
+  json.EndObject();
+  json.Key("list").BeginArray().Integer(7).EndArray();
+  json.Key("after").Bool(true);
+  json.EndObject();
+  const plqr::host::JsonLeafMap leaves = plqr::host::JsonLeaves(json.str());
+  EXPECT_EQ("3", leaves.at("public.dmCopies"));
+  EXPECT_EQ("true", leaves.at("after")) << "an array closes its level";
+
+  using plqr::host::JudgeExpectation;
+  EXPECT_EQ("", JudgeExpectation(leaves, "public.dmCopies", "3"));
+  EXPECT_EQ("", JudgeExpectation(leaves, "public.dmFormName", "A \"4\"")) << "strings by their text";
+  EXPECT_EQ("", JudgeExpectation(leaves, "selections.Nup", "1")) << "a feature by its option index";
+  EXPECT_EQ("", JudgeExpectation(leaves, "selections.Nup.option", "TWO_UP"));
+  EXPECT_EQ("expected public.dmCopies 4, got 3", JudgeExpectation(leaves, "public.dmCopies", "4"));
+  EXPECT_EQ("expected public.dmCopy 3, got no such setting", JudgeExpectation(leaves, "public.dmCopy", "3"));
 }
 
 TEST(JsonWriterTest, WritesNestedValuesEscapedAndIndented) {

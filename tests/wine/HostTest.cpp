@@ -20,6 +20,7 @@
 #include "ResourceIds.h"
 #include "SettingsJson.h"
 #include "TestPrinter.h"
+#include "UserInput.h"
 #include "WineTestSupport.h"
 #include "actions/ActionScript.h"
 #include "core/OemCF.h"
@@ -449,6 +450,29 @@ TEST_F(HostTest, LinkedPluginLibraryOpensTheSameSheetAndSeesTheStandInsSpooler) 
   }
   EXPECT_FALSE(formKnown()) << "winspool is back once the stand-in is gone";
   ClosePrinter(printer);
+}
+
+TEST_F(HostTest, ThePlatformsSheetManagerShowsThePagesAndEndsThemWithDestroy) {
+  auto host = Started();
+  std::vector<std::wstring> titles;
+  std::string chosen = "not run";
+  std::wstring error;
+  ASSERT_TRUE(host->RunPlatformSheet(error, [&] {
+    titles = host->Sheet().PageTitles();
+    ASSERT_TRUE(host->Sheet().SelectPage(1));
+    chosen = Choose(GetDlgItem(host->Sheet().CurrentPageWindow(), IDC_COMBO_PAPERSIZE), L"Letter", "Letter");
+    PropSheet_PressButton(host->SheetWindow(), PSBTN_OK);
+  })) << std::string(error.begin(), error.end());
+  EXPECT_EQ(5u, titles.size());
+  EXPECT_EQ("", chosen);
+  EXPECT_EQ(CPSUI_OK, host->SheetResult());
+  EXPECT_EQ(DMPAPER_LETTER, host->PublicDevmode()->dmPaperSize);
+  EXPECT_FALSE(host->SheetOpen());
+  // compstui has no SET_RESULT: INIT, then DESTROY once the sheet is gone.
+  ASSERT_GE(host->ReasonCalls().size(), 2u);
+  EXPECT_EQ(PROPSHEETUI_REASON_INIT, host->ReasonCalls().front().reason);
+  EXPECT_EQ(PROPSHEETUI_REASON_DESTROY, host->ReasonCalls().back().reason);
+  for (const SheetReasonCall& call : host->ReasonCalls()) EXPECT_EQ(S_OK, call.hr) << call.reason;
 }
 
 TEST_F(HostTest, BenchmarkReportsFiguresForOneRound) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The README's example action script passes through the demo program; the same
-# script with one wrong expectation fails with exit status 3 and names its
-# file and line.
+# The README's example action script passes through the demo program, with the
+# stand-in's own sheet manager and with the platform's (compstui.dll); the
+# same script with one wrong expectation fails with exit status 3 and names
+# its file and line.
 #   example_script_test.sh SOURCE_DIR BIN_DIR WINE_PREFIX
 set -euo pipefail
 root="$1"
@@ -10,16 +11,19 @@ prefix="$3"
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 run() {
+  local script="$1"
+  shift
   "$root/tools/wine-run.sh" --prefix "$prefix" "$bin/PrinterPreferences.exe" \
-    --description "$(winpath "$root/install/PLQRDVXS.gpd")" --actions "$(winpath "$1")"
+    --description "$(winpath "$root/install/PLQRDVXS.gpd")" --actions "$(winpath "$script")" "$@"
 }
 fail() {
   echo "example_script_test: $*" >&2
   exit 1
 }
 
-example="$root/host/examples/two-up-letter.txt"
+example="$root/host/demo/examples/two-up-letter.txt"
 run "$example" || fail "the example script failed (status $?)"
+run "$example" --sheet-manager platform || fail "the example script failed through compstui (status $?)"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -214,20 +214,22 @@ bool CoreDriverHost::Start(std::wstring& error) {
 
 void CoreDriverHost::CallSheets(WORD reason, LPARAM lParam) {
   m_psui.Reason = reason;
-  SheetReasonCall call;
-  call.reason = reason;
-  call.lParam = lParam;
-  call.hr = m_options.sheet == SheetKind::Document ? m_plugin->DocumentPropertySheets(&m_psui, lParam)
-                                                   : m_plugin->DevicePropertySheets(&m_psui, lParam);
-  call.result = m_psui.Result;
-  m_reasons.push_back(call);
+  CallPlugin(&m_psui, lParam);
 }
 
-bool CoreDriverHost::Init(std::wstring& error) {
-  if (!m_plugin || m_initialised) {
-    error = !m_plugin ? L"the stand-in was not started" : L"the sheet was opened already";
-    return false;
-  }
+HRESULT CoreDriverHost::CallPlugin(PPROPSHEETUI_INFO info, LPARAM lParam) {
+  SheetReasonCall call;
+  call.reason = info->Reason;
+  call.lParam = lParam;
+  call.hr = m_options.sheet == SheetKind::Document ? m_plugin->DocumentPropertySheets(info, lParam)
+                                                   : m_plugin->DevicePropertySheets(info, lParam);
+  call.result = info->Result;
+  m_reasons.push_back(call);
+  return call.hr;
+}
+
+void CoreDriverHost::FillSheetParam() {
+  m_sheetParam.host = this;
   m_psParam.cbSize = sizeof(m_psParam);
   m_psParam.poemuiobj = m_driverUI->UiObject();
   m_psParam.hPrinter = m_printer.get();
@@ -237,7 +239,14 @@ bool CoreDriverHost::Init(std::wstring& error) {
   m_psParam.pPublicDM = PublicDevmode();
   m_psParam.pOEMDM = PrivateDevmode();
   m_psParam.dwFlags = m_options.noPermission ? DM_NOPERMISSION : 0;
+}
 
+bool CoreDriverHost::Init(std::wstring& error) {
+  if (!m_plugin || m_initialised) {
+    error = !m_plugin ? L"the stand-in was not started" : L"the sheet was opened already";
+    return false;
+  }
+  FillSheetParam();
   m_psui = {};
   m_psui.cbSize = sizeof(m_psui);
   m_psui.Version = PROPSHEETUI_INFO_VERSION;
@@ -272,6 +281,7 @@ bool CoreDriverHost::RunModal(std::wstring& error) {
 }
 
 LONG_PTR CoreDriverHost::SheetResult() const {
+  if (m_platform) return m_platformOk ? CPSUI_OK : CPSUI_CANCEL;
   for (const LONG_PTR result : m_sheet.SetResults()) {
     if (result == CPSUI_OK) return CPSUI_OK;
   }

@@ -125,12 +125,33 @@ bool PropertySheetHost::IsOpen() const {
 }
 
 void PropertySheetHost::DestroyWindowNow() {
-  if (m_window != nullptr && IsWindow(m_window)) DestroyWindow(m_window);
+  if (!m_adopted && m_window != nullptr && IsWindow(m_window)) DestroyWindow(m_window);
   m_window = nullptr;
+  m_adopted = false;
+}
+
+void PropertySheetHost::AdoptWindow(HWND sheet) {
+  DestroyWindowNow();
+  m_window = sheet;
+  m_adopted = true;
+}
+
+void PropertySheetHost::ForgetWindow() {
+  if (m_adopted) {
+    m_window = nullptr;
+    m_adopted = false;
+  }
+}
+
+size_t PropertySheetHost::PageCount() const {
+  if (!m_adopted) return m_pages.size();
+  const HWND tabs = IsWindow(m_window) ? PropSheet_GetTabControl(m_window) : nullptr;
+  const LRESULT count = tabs != nullptr ? SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0) : 0;
+  return count > 0 ? static_cast<size_t>(count) : 0;
 }
 
 HWND PropertySheetHost::PageWindow(size_t index) const {
-  if (m_window == nullptr || index >= m_pages.size()) return nullptr;
+  if (m_window == nullptr || index >= PageCount()) return nullptr;
   return PropSheet_IndexToHwnd(m_window, static_cast<int>(index));
 }
 
@@ -144,7 +165,7 @@ int PropertySheetHost::CurrentPageIndex() const {
 }
 
 bool PropertySheetHost::SelectPage(size_t index) {
-  if (m_window == nullptr || index >= m_pages.size()) return false;
+  if (m_window == nullptr || index >= PageCount()) return false;
   PropSheet_SetCurSel(m_window, nullptr, static_cast<int>(index));
   return CurrentPageIndex() == static_cast<int>(index) && PageWindow(index) != nullptr;
 }
@@ -159,6 +180,19 @@ std::vector<LONG_PTR> PropertySheetHost::SetResults() const {
 
 std::vector<std::wstring> PropertySheetHost::PageTitles() const {
   std::vector<std::wstring> titles;
+  if (m_adopted) {
+    const HWND tabs = PropSheet_GetTabControl(m_window);
+    for (size_t i = 0; i < PageCount(); ++i) {
+      wchar_t text[MAX_PATH] = {};
+      TCITEMW item = {};
+      item.mask = TCIF_TEXT;
+      item.pszText = text;
+      item.cchTextMax = MAX_PATH;
+      SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+      titles.emplace_back(text);
+    }
+    return titles;
+  }
   for (const ComPropSheetCall& call : m_calls) {
     if (call.function == CPSFUNC_ADD_PROPSHEETPAGEW && call.result != 0) titles.push_back(call.title);
   }
@@ -171,6 +205,22 @@ std::vector<DWORD> PropertySheetHost::PageTemplateIds() const {
     if (call.function == CPSFUNC_ADD_PROPSHEETPAGEW && call.result != 0) ids.push_back(call.templateId);
   }
   return ids;
+}
+
+HWND FindThreadPropertySheet() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM out) -> BOOL {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (!IsWindowVisible(window) || wcscmp(className, L"#32770") != 0) return TRUE;
+        if (PropSheet_GetTabControl(window) == nullptr) return TRUE;
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 void PumpPending(HWND sheet) {

@@ -57,7 +57,14 @@ class PropertySheetHost {
   // Destroys the window and every page not yet handed to a sheet.
   void Reset();
 
-  size_t PageCount() const { return m_pages.size(); }
+  // Works on a sheet another sheet manager made (the platform's): the page
+  // queries, page switching and titles below then read that sheet. It is
+  // never destroyed from here; ForgetWindow lets go of it.
+  void AdoptWindow(HWND sheet);
+  void ForgetWindow();
+
+  // The pages added through ComPropSheet, or those of an adopted sheet.
+  size_t PageCount() const;
   // Null until the page has been shown once.
   HWND PageWindow(size_t index) const;
   HWND CurrentPageWindow() const;
@@ -68,7 +75,8 @@ class PropertySheetHost {
   const std::vector<ComPropSheetCall>& Calls() const { return m_calls; }
   // lParam2 of every CPSFUNC_SET_RESULT, in order.
   std::vector<LONG_PTR> SetResults() const;
-  // Titles and template IDs of the pages added, in order.
+  // Titles and template IDs of the pages added, in order (of an adopted
+  // sheet: the titles of its tabs; no template IDs).
   std::vector<std::wstring> PageTitles() const;
   std::vector<DWORD> PageTemplateIds() const;
 
@@ -82,7 +90,11 @@ class PropertySheetHost {
   bool m_pagesHandedOver = false;
   std::vector<ComPropSheetCall> m_calls;
   HWND m_window = nullptr;
+  bool m_adopted = false;
 };
+
+// The property sheet among this thread's visible top-level windows, or null.
+HWND FindThreadPropertySheet();
 
 // Dispatches messages (through the modeless sheet's dialog handling when
 // `sheet` is given) until `done` holds or `timeoutMs` passes; returns whether

@@ -74,6 +74,15 @@ class CoreDriverHost {
   bool OpenSheet(std::wstring& error);
   // INIT, the modal sheet for a person, then SET_RESULT and DESTROY.
   bool RunModal(std::wstring& error);
+  // The sheet through the platform's own common property-sheet UI
+  // (compstui.dll's CommonPropertySheetUIW), as the core driver opens it:
+  // the stand-in's sheet function adds the plug-in's with
+  // CPSFUNC_ADD_PFNPROPSHEETUIW, and compstui makes and runs the modal sheet.
+  // Once the sheet window exists the stand-in adopts it (Sheet() and
+  // SheetWindow() then work as with its own sheet) and calls `whileOpen`
+  // from inside the sheet's message loop; it should close the sheet. Returns
+  // when the sheet has closed and the plug-in has had DESTROY.
+  bool RunPlatformSheet(std::wstring& error, const std::function<void()>& whileOpen);
   // Presses OK or Cancel of the modeless sheet (as a click does), waits for
   // it to close, then SET_RESULT and DESTROY. False when it did not close.
   bool Close(bool ok, DWORD timeoutMs = 10000);
@@ -106,7 +115,9 @@ class CoreDriverHost {
   bool SheetOpen() const { return m_sheet.IsOpen(); }
   const std::vector<ComPropSheetCall>& ComPropSheetCalls() const { return m_sheet.Calls(); }
   const std::vector<SheetReasonCall>& ReasonCalls() const { return m_reasons; }
-  // The sheet's result: CPSUI_OK once a page confirmed with SET_RESULT.
+  // The sheet's result: CPSUI_OK once a page confirmed with SET_RESULT (or,
+  // through the platform's sheet manager, which has no SET_RESULT, once the
+  // sheet was closed with OK).
   LONG_PTR SheetResult() const;
 
   bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) const;
@@ -120,6 +131,14 @@ class CoreDriverHost {
   bool CallDevMode(DWORD mode, OEMDMPARAM& param, std::wstring& error);
   bool Init(std::wstring& error);
   void CallSheets(WORD reason, LPARAM lParam);
+  HRESULT CallPlugin(PPROPSHEETUI_INFO info, LPARAM lParam);
+  void FillSheetParam();
+
+  // The platform sheet manager's callbacks (PlatformSheet.cpp).
+  static LONG CALLBACK CoreSheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam);
+  static LONG CALLBACK PluginSheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam);
+  static VOID CALLBACK WatchForPlatformSheet(HWND, UINT, UINT_PTR, DWORD);
+  static LRESULT CALLBACK PlatformSheetProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   const PrinterDescription& m_description;
   HostOptions m_options;
@@ -139,7 +158,18 @@ class CoreDriverHost {
   DWORD m_requestedOemItems = 0;
 
   plqr::UniqueActCtx m_actCtx;
-  OEMUIPSPARAM m_psParam = {};
+  // What the plug-in's sheet calls get in lParamInit; `host` finds the
+  // stand-in again from the platform's callbacks.
+  struct SheetParam {
+    OEMUIPSPARAM param;
+    CoreDriverHost* host;
+  };
+  SheetParam m_sheetParam = {};
+  OEMUIPSPARAM& m_psParam = m_sheetParam.param;
+  bool m_platform = false;    // the sheet runs under the platform's sheet manager
+  bool m_platformOk = false;  // ... and was closed with OK
+  std::wstring m_caption;
+  std::function<void()> m_whileOpen;
   PROPSHEETUI_INFO m_psui = {};
   PropertySheetHost m_sheet;
   std::vector<SheetReasonCall> m_reasons;

@@ -47,6 +47,8 @@ constexpr wchar_t kUsage[] =
     L"  --settings FILE      write the resulting settings as JSON when the sheet closes\n"
     L"  --actions FILE       carry out these user actions on the sheet (one a line)\n"
     L"  --interactive        open the sheet in a window for a person and wait until it is closed\n"
+    L"  --sheet-manager standin|platform   show the sheet with the stand-in's own sheet manager\n"
+    L"                       (default) or through the platform's compstui.dll, as the core driver does\n"
     L"  --benchmark N        time N cold opens and selection changes against empty pages\n"
     L"  --plugin FILE        the plug-in DLL to load (default: the registered driver's copy)\n"
     L"  --help               this text\n"
@@ -75,6 +77,7 @@ struct CommandLine {
   std::wstring settings;
   std::wstring actions;
   bool interactive = false;
+  bool platformSheet = false;
   int benchmark = 0;
   std::wstring plugin;
   bool help = false;
@@ -126,6 +129,14 @@ std::optional<CommandLine> ParseCommandLine(std::wstring& error) {
       if (!value(line.actions)) return std::nullopt;
     } else if (arg == L"--interactive") {
       line.interactive = true;
+    } else if (arg == L"--sheet-manager") {
+      std::wstring manager;
+      if (!value(manager)) return std::nullopt;
+      if (manager != L"standin" && manager != L"platform") {
+        error = L"--sheet-manager takes standin or platform, not \"" + manager + L"\"";
+        return std::nullopt;
+      }
+      line.platformSheet = manager == L"platform";
     } else if (arg == L"--benchmark") {
       std::wstring rounds;
       if (!value(rounds)) return std::nullopt;
@@ -176,6 +187,40 @@ bool WriteSettings(CoreDriverHost& host, const std::wstring& path) {
   }
   Print(L"wrote " + path + L"\n");
   return true;
+}
+
+// The sheet through the platform's sheet manager: modal, so the actions run
+// from inside its message loop, and the sheet is closed with OK after them
+// (with Cancel when one failed).
+int RunPlatformSheet(CoreDriverHost& host, const CommandLine& line, const ActionScript* script,
+                     const std::string& actionsName) {
+  std::optional<ActionRunner> runner;
+  if (script != nullptr) runner.emplace(host, *script, actionsName, FullPath(line.screenshots));
+  bool done = true;
+  std::string failure;
+  std::wstring error;
+  const bool shown = host.RunPlatformSheet(error, [&] {
+    if (line.interactive) return;
+    if (runner) done = runner->Run(failure);
+    if (host.SheetOpen()) PropSheet_PressButton(host.SheetWindow(), done ? PSBTN_OK : PSBTN_CANCEL);
+  });
+  if (runner) {
+    for (const std::wstring& path : runner->WrittenFiles()) Print(L"wrote " + path + L"\n");
+  }
+  if (!shown) {
+    PrintError(error);
+    return kExitFailure;
+  }
+  if (!done) {
+    PrintError(Widen(failure));
+    return runner->ExpectationFailed() ? kExitExpectation : kExitUsage;
+  }
+  if (!WriteSettings(host, line.settings.empty() ? L"" : FullPath(line.settings))) return kExitFailure;
+  if (runner && !runner->JudgeDeferred(failure)) {
+    PrintError(Widen(failure));
+    return kExitExpectation;
+  }
+  return 0;
 }
 
 int Run() {
@@ -261,6 +306,8 @@ int Run() {
     PrintError(error);
     return kExitFailure;
   }
+
+  if (line->platformSheet) return RunPlatformSheet(host, *line, script ? &*script : nullptr, actionsName);
 
   if (line->interactive) {
     if (!host.RunModal(error)) {
