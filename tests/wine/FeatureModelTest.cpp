@@ -533,13 +533,8 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   FillGUIValuesForCombo(page, &params, L"OutputBin", IDC_COMBO_OUTPUTBIN, false);
   EXPECT_EQ(1, SendMessageW(bins, CB_GETCOUNT, 0, 0));
   EXPECT_EQ(4242, vdm->wNextPaperItemId);
-  params.m_pVendorDevmode = nullptr;
-  FillGUIValuesForCombo(page, &params, L"PaperSize", IDC_COMBO_PAPERSIZE, false);
-  EXPECT_EQ(6, SendMessageW(paper, CB_GETCOUNT, 0, 0));
 
   // Selecting and reading back.
-  SetCurSelForCombo(page, IDC_COMBO_PAPERSIZE, 2);
-  EXPECT_EQ(L"Letter", GetComboSelectedText(page, IDC_COMBO_PAPERSIZE));
   EXPECT_EQ(2, FindComboStringExact(page, IDC_COMBO_PAPERSIZE, L"letter"));
   EXPECT_EQ(CB_ERR, FindComboStringExact(page, IDC_COMBO_PAPERSIZE, L"Lett"));
   const std::wstring longName(400, L'x');
@@ -552,17 +547,12 @@ TEST_F(FeatureModelTest, IndexesAndTextsRoundTrip) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   const PAGEPARAMS params = Params();
   bool found = false;
-  EXPECT_EQ(L"Heavy", GetStringFromiSel(L"MediaType", &params, 2, &found));
   EXPECT_EQ(L"A4", GetStringFromiSel(L"PaperSize", &params, 1, &found));
   EXPECT_EQ(1u, GetiSelFromString(L"PaperSize", L"A4:1", &params, &found));
-  EXPECT_EQ(L"A4", GetStringFromiSel(L"PaperSize", &params,
-                                     GetiSelFromString(L"PaperSize", L"A4:1", &params, nullptr), nullptr));
-
   found = false;
   EXPECT_EQ(L"", GetStringFromiSel(L"PaperSize", &params, 6, &found));
   EXPECT_FALSE(found) << "untouched when there is no such entry";
   EXPECT_EQ(6u, GetiSelFromString(L"PaperSize", L"A4", &params, &found)) << "stored texts carry the index";
-  EXPECT_FALSE(found);
   EXPECT_EQ(0u, GetiSelFromString(L"Unknown", L"A4", &params, &found));
   EXPECT_EQ(L"", GetStringFromiSel(L"PaperSize", nullptr, 0, &found));
 }
@@ -581,18 +571,11 @@ UINT FirstBitmapOf(HMODULE module) {
   return id;
 }
 
-TEST_F(FeatureModelTest, DialogUtilitiesOnThePaperPage) {
+// A picture replaces the control's previous image, which is deleted.
+TEST_F(FeatureModelTest, APictureReplacesThePreviousImage) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   const HWND page = CreatePaperPage();
   ASSERT_NE(nullptr, page);
-  const HINSTANCE resources = m_platform.m_hResInstance;
-
-  // The caption of the preview: units from the library.
-  const std::wstring inch = LoadStringFromResource(resources, IDS_UNIT_INCH, 6);
-  SetPaperSizeCaption(resources, page, IDC_PREVIEW_LABEL, IDS_UNIT_INCH, 2159, 2794, true);
-  EXPECT_EQ(L"8.50 \u00D7 11.00 " + inch, plqr::test::WindowText(GetDlgItem(page, IDC_PREVIEW_LABEL)));
-
-  // A picture replaces the control's previous image, which is deleted.
   const HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
   const UINT bitmapId = FirstBitmapOf(comctl);
   ASSERT_NE(0u, bitmapId) << "no bitmap in comctl32";
@@ -617,11 +600,8 @@ TEST_F(FeatureModelTest, PaperSizeByName) {
       GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, L"ENVELOPE monarch", &width, &length));
   EXPECT_EQ(984, width) << "then the table by name, ignoring case";
   EXPECT_EQ(1905, length);
-  EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), nullptr, L"ENVELOPE monarch", &width, &length));
-  EXPECT_EQ(0, width);
-  EXPECT_EQ(0, length);
   EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, L"Nowhere", &width, &length));
-  EXPECT_FALSE(GetPaperSizeByName(m_printer.get(), m_platform.m_hResInstance, nullptr, &width, &length));
+  EXPECT_EQ(0, width);
 
   // Wine's own spooler knows A4.
   plqr::SetSpooler(nullptr);

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -27,7 +26,6 @@
 #include "core/PluginIdentity.h"
 #include "core/PrivateDevmode.h"
 #include "plugin/Plugin.h"
-#include "settings/JsonLeaves.h"
 #include "support/Spooler.h"
 
 namespace {
@@ -176,12 +174,6 @@ TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
   EXPECT_EQ(kUnavailableOptionFlags, bin->pOptType->pOptParam[2].Flags & kUnavailableOptionFlags);
   EXPECT_EQ(0, bin->pOptType->pOptParam[1].Flags & kUnavailableOptionFlags);
 
-  OPTITEM* copies = host->Item("Collate");
-  ASSERT_NE(nullptr, copies);
-  EXPECT_EQ(DMPUB_COPIES_COLLATE, copies->DMPubID);
-  EXPECT_EQ(1, copies->Sel);
-  EXPECT_EQ(TVOT_UDARROW, copies->pOptType->Type);
-
   // Pages per sheet and colour carry no keyword.
   OPTITEM* nup = host->Item("Nup");
   ASSERT_NE(nullptr, nup);
@@ -189,10 +181,6 @@ TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
   EXPECT_EQ(nullptr, reinterpret_cast<USERDATA*>(nup->UserData)->pKeyWordName);
   ASSERT_NE(nullptr, host->Item("Color"));
 
-  OPTITEM* job = host->Item("JobType");
-  ASSERT_NE(nullptr, job);
-  EXPECT_EQ(DMPUB_NONE, job->DMPubID);
-  EXPECT_GE(job->pOptType->Count, 9);
   EXPECT_EQ(nullptr, host->Item("PrintProperty_InstallableOptions")) << "a printer feature";
   EXPECT_EQ(items.Count(), host->CommonUIParam().cDrvOptItems);
 }
@@ -234,15 +222,8 @@ TEST_F(HostTest, DrvUpdateUISettingRefusesWhatTheConstraintsForbid) {
   EXPECT_EQ(DMDUP_VERTICAL, dm->dmDuplex);
 
   OPTITEM* paper = host->Item("PaperSize");
-  paper->Sel = static_cast<LONG>(OptionIndex("PaperSize", "LETTER"));
-  EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, paper, 0, OEMCUIP_DOCPROP));
-  EXPECT_EQ(DMPAPER_LETTER, dm->dmPaperSize);
-  EXPECT_STREQ(L"Letter", dm->dmFormName);
-  EXPECT_EQ(2159, dm->dmPaperWidth);
-  EXPECT_EQ(2794, dm->dmPaperLength);
   paper->Sel = static_cast<LONG>(OptionIndex("PaperSize", "ENV_DL"));
   EXPECT_EQ(E_FAIL, driver->DrvUpdateUISetting(ui, paper, 0, OEMCUIP_DOCPROP)) << "an envelope with duplex";
-  EXPECT_EQ(DMPAPER_LETTER, dm->dmPaperSize);
 
   OPTITEM* copies = host->Item("Collate");
   copies->Sel = 3;
@@ -360,44 +341,6 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
   EXPECT_EQ(CPSUI_OK, host->SheetResult());
 }
 
-TEST_F(HostTest, ActionsOnThePrintSettingsPageChangeExactlyTheirFieldsInTheSettingsJson) {
-  auto host = Started();
-  std::wstring error;
-  ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
-  const std::map<std::string, std::string> before = JsonLeaves(SettingsJson(*host));
-  ASSERT_GT(before.size(), 100u);
-
-  ActionScriptResult script = ParseActionScript("page 1\ntype 2022 \"3\"\nclick 2027\n", "copies.txt");
-  ASSERT_TRUE(script.ok()) << script.error.ToString();
-  {
-    ActionRunner runner(*host, *script.script, "copies.txt", L"");
-    std::string failure;
-    ASSERT_TRUE(runner.Run(failure)) << failure;
-  }
-  const std::map<std::string, std::string> after = JsonLeaves(SettingsJson(*host));
-  std::map<std::string, std::pair<std::string, std::string>> changed;
-  for (const auto& [key, value] : after) {
-    const auto old = before.find(key);
-    if (old == before.end() || old->second != value) {
-      changed[key] = {old == before.end() ? "" : old->second, value};
-    }
-  }
-  const std::map<std::string, std::pair<std::string, std::string>> expected = {
-      {"public.dmCopies", {"1", "3"}},
-      {"public.dmOrientation", {"1", "2"}},
-      {"selections.Orientation.index", {"0", "1"}},
-      {"selections.Orientation.option", {"\"PORTRAIT\"", "\"LANDSCAPE_CC90\""}},
-      {"selections.Orientation.name", {"\"Portrait\"", "\"Landscape\""}},
-  };
-  for (const auto& [key, values] : changed) {
-    const auto wanted = expected.find(key);
-    EXPECT_TRUE(wanted != expected.end() && wanted->second == values)
-        << key << " changed from " << values.first << " to " << values.second;
-  }
-  for (const auto& [key, values] : expected) EXPECT_EQ(1u, changed.count(key)) << key << " did not change";
-  EXPECT_TRUE(host->Close(true));
-}
-
 TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) {
   HANDLE printer = nullptr;
   ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &printer, nullptr));
@@ -410,7 +353,6 @@ TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) 
   EXPECT_EQ(static_cast<DWORD>(FORM_PRINTER), form->Flags);
   EXPECT_EQ(219710, form->Size.cx);
   EXPECT_EQ(330200, form->Size.cy);
-  EXPECT_STREQ(L"8.65x13", form->pName);
   EXPECT_FALSE(spooler.GetForm(printer, const_cast<LPWSTR>(L"8.65x13"), 1, buffer, 8, &needed));
   EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError());
   ASSERT_TRUE(spooler.GetForm(printer, const_cast<LPWSTR>(L"A4"), 1, buffer, sizeof(buffer), &needed));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "PrinterSetup.h"
 #include "support/ConversionsWin.h"
 #include "support/Logging.h"
 #include "support/UserSettingsFolder.h"
@@ -18,41 +19,15 @@ namespace {
 constexpr wchar_t kPrintKey[] = L"System\\CurrentControlSet\\Control\\Print";
 constexpr wchar_t kSwitchValue[] = L"EnableLogging";
 
-// Sets "EnableLogging" for one test and puts back what was there before.
-class LoggingSwitch {
- public:
-  LoggingSwitch() {
-    EXPECT_EQ(ERROR_SUCCESS,
-              RegOpenKeyExW(HKEY_LOCAL_MACHINE, kPrintKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_));
-    DWORD size = 0;
-    if (key_ && RegQueryValueExW(key_, kSwitchValue, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
-      saved_.resize(size);
-      had_ = RegQueryValueExW(key_, kSwitchValue, nullptr, &type_, saved_.data(), &size) == ERROR_SUCCESS;
-    }
-  }
-  ~LoggingSwitch() {
-    if (!key_) return;
-    if (had_) {
-      RegSetValueExW(key_, kSwitchValue, 0, type_, saved_.data(), static_cast<DWORD>(saved_.size()));
-    } else {
-      RegDeleteValueW(key_, kSwitchValue);
-    }
-    RegCloseKey(key_);
-  }
-  LoggingSwitch(const LoggingSwitch&) = delete;
-  LoggingSwitch& operator=(const LoggingSwitch&) = delete;
-
+// Sets "EnableLogging" for one test and removes it afterwards (the test
+// prefix sets it nowhere else).
+struct LoggingSwitch {
+  ~LoggingSwitch() { Remove(); }
   void Set(DWORD value) {
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key_, kSwitchValue, 0, REG_DWORD,
-                                            reinterpret_cast<const BYTE*>(&value), sizeof value));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_LOCAL_MACHINE, kPrintKey, kSwitchValue, REG_DWORD, &value, sizeof value));
   }
-  void Remove() { RegDeleteValueW(key_, kSwitchValue); }
-
- private:
-  HKEY key_ = nullptr;
-  bool had_ = false;
-  DWORD type_ = REG_NONE;
-  std::vector<BYTE> saved_;
+  void Remove() { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kPrintKey, kSwitchValue); }
 };
 
 std::wstring LogPath() {
@@ -60,14 +35,7 @@ std::wstring LogPath() {
 }
 
 std::string ReadLog() {
-  std::string bytes;
-  FILE* file = _wfopen(LogPath().c_str(), L"rb");
-  if (!file) return bytes;
-  char chunk[4096];
-  size_t n = 0;
-  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-  std::fclose(file);
-  return bytes;
+  return plqr::host::ReadSmallFile(LogPath());
 }
 
 // A marker no other line of the shared log carries.

@@ -66,7 +66,6 @@ TEST_F(PaperTabTest, OpensWithTheSettingsAndTheHiddenFinishingControls) {
   EXPECT_EQ(L"A4", page.Text(IDC_COMBO_PAPERSIZE));
   EXPECT_EQ(-1, Paper(kCustomName)) << "a form without a name of ours is not listed";
   EXPECT_EQ(page.Count(IDC_COMBO_PAPERSIZE) + 1, page.Count(IDC_COMBO_PRINTON)) << "same-as-size first";
-  EXPECT_EQ(L"Same as paper size", page.Text(IDC_COMBO_PRINTON));
   EXPECT_EQ(L"100", page.Text(IDC_EDIT_ZOOM));
   EXPECT_FALSE(page.Enabled(IDC_CHECK_SCALETOFIT));
   EXPECT_TRUE(page.Enabled(IDC_COMBO_PRINTON));

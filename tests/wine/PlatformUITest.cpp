@@ -37,19 +37,13 @@ using plqr::test::PumpUntil;
 using plqr::host::ComPropSheetCall;
 using plqr::host::PropertySheetHost;
 
-// Five core-driver items of the kinds the hiding rules tell apart.
+// A core-driver item (the stand-in's suite has the full set).
 std::vector<OPTITEM> CoreItems() {
-  std::vector<OPTITEM> items(6);
-  const BYTE pubIds[] = {DMPUB_ORIENTATION, DMPUB_DEFSOURCE,      DMPUB_MEDIATYPE,
-                         DMPUB_NONE,        DMPUB_COPIES_COLLATE, DMPUB_NONE};
-  for (size_t i = 0; i < items.size(); ++i) {
-    items[i].cbSize = sizeof(OPTITEM);
-    items[i].Flags = OPTIF_COLLAPSE | OPTIF_CHANGED;
-    items[i].DMPubID = pubIds[i];
-    items[i].pName = const_cast<LPTSTR>(L"Feature");
-  }
-  items[5].pName = reinterpret_cast<LPTSTR>(static_cast<ULONG_PTR>(0xFD6E));  // named by resource ID
-  return items;
+  OPTITEM item = {};
+  item.cbSize = sizeof(OPTITEM);
+  item.DMPubID = DMPUB_ORIENTATION;
+  item.pName = const_cast<LPTSTR>(L"Feature");
+  return {item};
 }
 
 // A page handler standing in for a page of the plug-in: counts its calls and

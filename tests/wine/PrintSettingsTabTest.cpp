@@ -49,7 +49,6 @@ TEST_F(PrintSettingsTabTest, OpensWithTheSettingsOfTheDeviceModes) {
   EXPECT_TRUE(page.Checked(IDC_RADIO_DUPLEX_OFF));
   EXPECT_EQ(8, page.Count(IDC_COMBO_NUP));
   EXPECT_TRUE(page.UnavailableEntries(IDC_COMBO_NUP).empty());
-  EXPECT_TRUE(page.Shown(IDC_CHECK_PAGEBORDERS));
   EXPECT_FALSE(page.Enabled(IDC_CHECK_PAGEBORDERS));
   EXPECT_FALSE(page.Enabled(IDC_COMBO_FIRSTPAGE));
   EXPECT_EQ(ResourceString(IDS_LABEL_PAGE_ORDER), page.Text(IDC_LABEL_FIRSTPAGE));

@@ -4,7 +4,6 @@
 // the printing application in the private device mode and the printer data.
 #include <windows.h>
 
-#include <htmlhelp.h>
 #include <winddiui.h>
 #include <winspool.h>
 
@@ -185,21 +184,6 @@ TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
 
 // ---- Printer events ----
 
-size_t CountFilesBelow(const std::wstring& folder) {
-  size_t count = 0;
-  WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    count +=
-        (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? CountFilesBelow(folder + L"\\" + name) : 1;
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return count;
-}
-
 TEST(PrinterEvents, InitializeUnpacksTheHelpAndDeleteRemovesIt) {
   std::wstring failure;
   ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
@@ -218,7 +202,14 @@ TEST(PrinterEvents, InitializeUnpacksTheHelpAndDeleteRemovesIt) {
 
   HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
   ASSERT_TRUE(FolderExists(help));
-  EXPECT_GT(CountFilesBelow(help), 0u);
+  WIN32_FIND_DATAW found = {};
+  plqr::UniqueFind search(FindFirstFileW((help + L"\\*").c_str(), &found));
+  bool unpacked = false;
+  while (search && !unpacked) {
+    unpacked = wcscmp(found.cFileName, L".") != 0 && wcscmp(found.cFileName, L"..") != 0;
+    if (!FindNextFileW(search.get(), &found)) break;
+  }
+  EXPECT_TRUE(unpacked) << "nothing was unpacked below the help folder";
 
   // Events other than initialise and delete leave the folder alone; delete
   // takes read-only files too.
@@ -244,44 +235,10 @@ TEST(HelpViewer, TopicPathIsBuiltBelowTheDriverDirectory) {
   EXPECT_EQ("C:\\d\\3\\Help\\\\ZLVS.chm::/", Narrow(HelpTopicPath(L"C:\\d", L"", nullptr)));
 }
 
-void CloseAllHelpWindows() {
-  HMODULE control = GetModuleHandleW(L"hhctrl.ocx");
-  if (control == nullptr) return;
-  using HtmlHelpWFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-  const auto htmlHelp =
-      reinterpret_cast<HtmlHelpWFunction>(reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpW")));
-  if (htmlHelp != nullptr) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
-  PumpPending();
-}
-
 TEST(HelpViewer, ShowsNothingForAMissingHelpFile) {
   // Without a resource library there is no language folder, so the path
   // names no existing file.
   EXPECT_FALSE(ShowHelpTopic(nullptr, nullptr, L"IDH_PAPER_PAGE.htm"));
-  CloseAllHelpWindows();
-}
-
-TEST(HelpViewer, OpensTheInstalledHelpWithoutFailing) {
-  std::wstring failure;
-  ASSERT_TRUE(EnsureTestPrinter(&failure)) << Narrow(failure);
-  PrinterHandle printer(kTestPrinterName, PRINTER_ACCESS_USE);
-  ASSERT_TRUE(printer);
-  plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
-  ASSERT_NE(nullptr, library.get());
-  HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
-  wchar_t language[MAX_PATH] = {};
-  LoadStringW(library.get(), 680, language, MAX_PATH);
-  const std::wstring chm = DriverVersionFolder() + L"\\Help\\" + language + L"\\ZLVS.chm";
-
-  // Wine has no HTML engine here: the page is not rendered, but the viewer
-  // window opens when the compiled help is where the path says.
-  const bool shown = ShowHelpTopic(nullptr, library.get(), L"IDH_PAPER_PAGE.htm");
-  if (FileExists(chm)) {
-    EXPECT_TRUE(shown) << "no help window for " << Narrow(chm);
-  } else {
-    RecordProperty("help_file_missing", Narrow(chm));
-  }
-  CloseAllHelpWindows();
 }
 
 // ---- Printing application ----
@@ -310,8 +267,6 @@ TEST(PrintingApplication, NameToRecordFollowsTheHostProcess) {
   EXPECT_EQ(1, g_clientAsked);
   EXPECT_EQ("splwow64.exe", Narrow(AppModuleNameToRecord(L"splwow64.exe", FailingClient)));
   EXPECT_EQ("an-application-with-a-very-long", Narrow(AppModuleNameToRecord(L"splwow64.exe", LongClient)));
-  EXPECT_EQ("an-application-with-a-very-long",
-            Narrow(AppModuleNameToRecord(L"an-application-with-a-very-long-module-name.exe", nullptr)));
 }
 
 TEST(PrintingApplication, ModuleNameOfAProcess) {

@@ -1,7 +1,5 @@
 #include "WineTestSupport.h"
 
-#include <vector>
-
 #include "support/ModulePath.h"
 
 namespace plqr::test {
@@ -13,24 +11,6 @@ std::wstring ExeFolder() {
 LoadedModule::LoadedModule(const wchar_t* fileName, DWORD flags) {
   const std::wstring path = ExeFolder() + L"\\" + fileName;
   m_module.reset(LoadLibraryExW(path.c_str(), nullptr, flags));
-}
-
-void PumpPending() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    PumpPending();
-    if (done()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
 }
 
 std::wstring WindowText(HWND window) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "PropertySheetHost.h"
 #include "support/Handles.h"
 
 namespace plqr::test {
@@ -32,10 +33,14 @@ class LoadedModule {
 
 // Dispatches pending messages until `done` holds or `timeoutMs` passes;
 // returns whether it held.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
+  return plqr::host::PumpUntil(nullptr, done, timeoutMs);
+}
 
 // Dispatches whatever is pending now.
-void PumpPending();
+inline void PumpPending() {
+  plqr::host::PumpPending(nullptr);
+}
 
 // Text of a window.
 std::wstring WindowText(HWND window);
