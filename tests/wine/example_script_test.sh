@@ -23,10 +23,12 @@ fail() {
 
 example="$root/host/demo/examples/two-up-letter.txt"
 run "$example" || fail "the example script failed (status $?)"
-run "$example" --sheet-manager platform || fail "the example script failed through compstui (status $?)"
-
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+run "$example" --sheet-manager platform --settings "$(winpath "$work/settings.json")" ||
+  fail "the example script failed through compstui (status $?)"
+grep -q '"dmPaperSize": 1,' "$work/settings.json" || fail "compstui's run wrote no Letter paper into the settings"
+
 wrong="$work/two-up-letter.txt"
 line="$(grep -n '^expect public.dmPaperSize 1$' "$example" | cut -d: -f1)"
 [ -n "$line" ] || fail "the example has no line 'expect public.dmPaperSize 1'"
