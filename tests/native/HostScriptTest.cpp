@@ -3,9 +3,9 @@
 // `expect` lines.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "actions/ActionScript.h"
 #include "core/PrivateDevmode.h"
@@ -33,63 +33,53 @@ TEST(ActionScriptTest, ReadsEveryActionWithItsLine) {
       "expect selections.Nup \"2 up\"",
       "actions.txt");
   ASSERT_TRUE(result.ok()) << result.error.ToString();
-  const auto& a = result.script->actions;
-  ASSERT_EQ(11u, a.size());
-  EXPECT_EQ(Action::Kind::Page, a[0].kind);
-  EXPECT_EQ(2, a[0].number);
-  EXPECT_TRUE(a[0].text.empty());
-  EXPECT_EQ(2u, a[0].line);
-  EXPECT_EQ("Device Options", a[1].text);
-  EXPECT_EQ(3u, a[1].line);
-  EXPECT_EQ(Action::Kind::Click, a[2].kind);
-  EXPECT_EQ(2024u, a[2].controlId);
-  EXPECT_EQ(5u, a[2].line);
-  EXPECT_EQ("4 pages \"up\" \\ x", a[3].text);
-  EXPECT_EQ(Action::Kind::Type, a[4].kind);
-  EXPECT_EQ("", a[4].text);
-  EXPECT_EQ(-40, a[5].number);
-  EXPECT_EQ(Action::Kind::Ok, a[6].kind);
-  EXPECT_EQ(Action::Kind::Cancel, a[7].kind);
-  EXPECT_EQ(Action::Kind::Apply, a[8].kind);
-  EXPECT_EQ("after-copies", a[9].text);
-  EXPECT_EQ(12u, a[9].line);
-  EXPECT_EQ(Action::Kind::Expect, a[10].kind);
-  EXPECT_EQ("selections.Nup", a[10].text);
-  EXPECT_EQ("2 up", a[10].value);
+  // Each action as "line:kind:control ID:number:text:value".
+  const char* const kinds[] = {"page", "click",  "choose", "type",       "slider",
+                               "ok",   "cancel", "apply",  "screenshot", "expect"};
+  std::vector<std::string> actions;
+  for (const Action& a : result.script->actions) {
+    actions.push_back(std::to_string(a.line) + ":" + kinds[static_cast<int>(a.kind)] + ":" +
+                      std::to_string(a.controlId) + ":" + std::to_string(a.number) + ":" + a.text + ":" +
+                      a.value);
+  }
+  EXPECT_EQ(
+      (std::vector<std::string>{"2:page:0:2::", "3:page:0:0:Device Options:", "5:click:2024:0::",
+                                "6:choose:2033:0:4 pages \"up\" \\ x:", "7:type:2022:0::",
+                                "8:slider:2301:-40::", "9:ok:0:0::", "10:cancel:0:0::", "11:apply:0:0::",
+                                "12:screenshot:0:0:after-copies:", "13:expect:0:0:selections.Nup:2 up"}),
+      actions);
 }
 
 TEST(ActionScriptTest, ABadLineNamesTheFileTheLineAndWhatWasExpected) {
   struct Case {
     const char* text;
-    const char* error;
+    const char* error;  // after "actions.txt:"
   };
   const Case cases[] = {
       {"ok\nclik 2024\n",
-       "actions.txt:2: unknown action \"clik\"; expected page, click, choose, type, slider, ok, "
+       "2: unknown action \"clik\"; expected page, click, choose, type, slider, ok, "
        "cancel, apply, screenshot or expect"},
-      {"click\n", "actions.txt:1: click: expected a control ID or IDC_ name"},
-      {"click 0\n", "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"0\""},
-      {"click 65536\n",
-       "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"65536\""},
-      {"click 12ab\n",
-       "actions.txt:1: click: expected a control ID (1 to 65535) or IDC_ name, found \"12ab\""},
-      {"click IDC_NO_SUCH\n", "actions.txt:1: click: no control is named IDC_NO_SUCH in ResourceIds.h"},
-      {"expect\n", "actions.txt:1: expect: expected a setting such as public.dmCopies"},
-      {"expect public.dmCopies\n", "actions.txt:1: expect: expected the value after public.dmCopies"},
-      {"click 2024 now\n", "actions.txt:1: click: unexpected text after the action"},
-      {"\n\nchoose 2033 A4\n", "actions.txt:3: choose: expected a text in double quotes, found \"A4\""},
-      {"type 2022\n", "actions.txt:1: type: expected a text in double quotes after the control ID"},
-      {"type 2022 \"3\n", "actions.txt:1: the text has no closing quote"},
-      {"slider 2301 x\n", "actions.txt:1: slider: expected a position (a whole number), found \"x\""},
-      {"page 0\n", "actions.txt:1: page: the page number must be 1 to 64"},
-      {"page\n", "actions.txt:1: page: expected a page number or a tab title"},
-      {"ok please\n", "actions.txt:1: ok: unexpected text after the action"},
-      {"screenshot ../x\n", "actions.txt:1: screenshot: the name \"../x\" is not a plain file name"},
+      {"click\n", "1: click: expected a control ID or IDC_ name"},
+      {"click 0\n", "1: click: expected a control ID (1 to 65535) or IDC_ name, found \"0\""},
+      {"click 65536\n", "1: click: expected a control ID (1 to 65535) or IDC_ name, found \"65536\""},
+      {"click 12ab\n", "1: click: expected a control ID (1 to 65535) or IDC_ name, found \"12ab\""},
+      {"click IDC_NO_SUCH\n", "1: click: no control is named IDC_NO_SUCH in ResourceIds.h"},
+      {"expect\n", "1: expect: expected a setting such as public.dmCopies"},
+      {"expect public.dmCopies\n", "1: expect: expected the value after public.dmCopies"},
+      {"click 2024 now\n", "1: click: unexpected text after the action"},
+      {"\n\nchoose 2033 A4\n", "3: choose: expected a text in double quotes, found \"A4\""},
+      {"type 2022\n", "1: type: expected a text in double quotes after the control ID"},
+      {"type 2022 \"3\n", "1: the text has no closing quote"},
+      {"slider 2301 x\n", "1: slider: expected a position (a whole number), found \"x\""},
+      {"page 0\n", "1: page: the page number must be 1 to 64"},
+      {"page\n", "1: page: expected a page number or a tab title"},
+      {"ok please\n", "1: ok: unexpected text after the action"},
+      {"screenshot ../x\n", "1: screenshot: the name \"../x\" is not a plain file name"},
   };
   for (const Case& c : cases) {
     const auto result = ParseActionScript(c.text, "actions.txt");
     EXPECT_FALSE(result.ok()) << c.text;
-    EXPECT_EQ(c.error, result.error.ToString()) << c.text;
+    EXPECT_EQ("actions.txt:" + std::string(c.error), result.error.ToString()) << c.text;
   }
   EXPECT_EQ("actions.txt:1: the line is longer than 4096 bytes",
             ParseActionScript(std::string(5000, 'x'), "actions.txt").error.ToString());
@@ -120,7 +110,7 @@ TEST(JsonLeavesTest, ExpectationsReadTheWritersLeavesByTheirDottedPaths) {
   EXPECT_EQ("expected public.dmCopy 3, got no such setting", JudgeExpectation(leaves, "public.dmCopy", "3"));
 }
 
-TEST(JsonWriterTest, WritesNestedValuesEscapedAndIndented) {
+TEST(SettingsJsonTest, WritesNestedValuesEscapedAndIndentedAndNamesEveryPrivateField) {
   plqr::host::JsonWriter json;
   json.BeginObject();
   json.Key("name").String(u"A\u00e9\"\\\n\x01\U0001F600");
@@ -138,20 +128,17 @@ TEST(JsonWriterTest, WritesNestedValuesEscapedAndIndented) {
       "  \"nan\": null\n"
       "}\n",
       json.str());
-}
 
-TEST(PrivateFieldsJsonTest, NamesEveryFieldWithItsValue) {
   auto record = std::make_unique<plqr::PrivateDevmode>();
-  std::memset(record.get(), 0, sizeof(*record));
   ASSERT_TRUE(plqr::FillPrivateDevmodeDefaults(record.get(), sizeof(*record)));
   record->body.szUserCode[0] = u'7';
   record->body.abFrontCover[0] = 0xAB;
   // An unterminated array is read up to its length, never beyond.
   for (char16_t& c : record->body.szJobPin) c = u'x';
 
-  plqr::host::JsonWriter json;
-  plqr::host::WritePrivateFields(json, record.get(), sizeof(*record));
-  const std::string text = json.str();
+  plqr::host::JsonWriter fields;
+  plqr::host::WritePrivateFields(fields, record.get(), sizeof(*record));
+  const std::string text = fields.str();
   for (const char* expected :
        {"\"dwSize\": 5240", "\"dwVersion\": 1", "\"wScale\": 100", "\"sPaperItemId\": -1", "\"sContrast\": 1",
         "\"szTopMargin\": \"0.16\"", "\"szUserCode\": \"7\"", "\"fReserved1700\": 1",

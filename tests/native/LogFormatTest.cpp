@@ -3,57 +3,43 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 using plqr::LoggingState;
 using plqr::LogSwitchReading;
 using plqr::ShouldWriteLogLine;
 
-namespace {
-
-// A registry switch whose reading the test sets, counting the reads.
-struct FakeSwitch {
+TEST(LogSwitch, OffIsReadForEveryLineOnStaysOnMissingKeyStopsForGood) {
+  // A registry switch whose reading the test sets, counting the reads.
   LogSwitchReading reading = LogSwitchReading::Off;
   int reads = 0;
-  LogSwitchReading operator()() {
+  auto readSwitch = [&] {
     ++reads;
     return reading;
-  }
-};
-
-}  // namespace
-
-TEST(LogSwitch, OffIsReadForEveryLineAndOnStaysOn) {
+  };
   LoggingState state;
-  FakeSwitch sw;
-  EXPECT_FALSE(ShouldWriteLogLine(state, std::ref(sw)));
-  EXPECT_FALSE(ShouldWriteLogLine(state, std::ref(sw)));
-  EXPECT_EQ(2, sw.reads);
-
-  sw.reading = LogSwitchReading::On;
-  EXPECT_TRUE(ShouldWriteLogLine(state, std::ref(sw)));
+  EXPECT_FALSE(ShouldWriteLogLine(state, readSwitch));
+  EXPECT_FALSE(ShouldWriteLogLine(state, readSwitch));
+  EXPECT_EQ(2, reads);
+  reading = LogSwitchReading::On;
+  EXPECT_TRUE(ShouldWriteLogLine(state, readSwitch));
   EXPECT_EQ(1, state.enabled);
-  sw.reading = LogSwitchReading::Off;  // switched off again: the process keeps logging
-  EXPECT_TRUE(ShouldWriteLogLine(state, std::ref(sw)));
-  EXPECT_EQ(3, sw.reads);
-}
+  reading = LogSwitchReading::Off;  // switched off again: the process keeps logging
+  EXPECT_TRUE(ShouldWriteLogLine(state, readSwitch));
+  EXPECT_EQ(3, reads);
 
-TEST(LogSwitch, MissingKeyStopsLoggingAndReadingForGood) {
-  LoggingState state;
-  FakeSwitch sw;
-  sw.reading = LogSwitchReading::KeyUnavailable;
-  EXPECT_FALSE(ShouldWriteLogLine(state, std::ref(sw)));
+  state = LoggingState();
+  reading = LogSwitchReading::KeyUnavailable;
+  EXPECT_FALSE(ShouldWriteLogLine(state, readSwitch));
   EXPECT_EQ(0, state.check);
-  sw.reading = LogSwitchReading::On;
-  EXPECT_FALSE(ShouldWriteLogLine(state, std::ref(sw)));
-  EXPECT_EQ(1, sw.reads);
-
+  reading = LogSwitchReading::On;
+  EXPECT_FALSE(ShouldWriteLogLine(state, readSwitch));
+  EXPECT_EQ(4, reads);
   state = LoggingState();  // a reset reads the switch again
-  EXPECT_TRUE(ShouldWriteLogLine(state, std::ref(sw)));
+  EXPECT_TRUE(ShouldWriteLogLine(state, readSwitch));
 }
 
-TEST(LogLine, TypedValuesUseTheirFormats) {
+TEST(LogLine, TypedValuesAfterTextCutTo259BytesInAFileNameThatFitsMaxPath) {
   EXPECT_EQ("x = 5\r\n", plqr::ComposeLogLine("x = ", plqr::LogValueInt(5)));
   EXPECT_EQ("-2147483648\r\n", plqr::LogValueInt(INT32_MIN));
   EXPECT_EQ("42\r\n", plqr::LogValueLong(42));
@@ -63,16 +49,13 @@ TEST(LogLine, TypedValuesUseTheirFormats) {
   const std::string huge = plqr::LogValueDouble(1e300);
   EXPECT_EQ(301u + 7u + 2u, huge.size());
   EXPECT_EQ(".000000\r\n", huge.substr(huge.size() - 9));
-}
 
-TEST(LogLine, TextIsCutTo259BytesBeforeTheValue) {
+  // The text is cut to 259 bytes before the value.
   const std::string text(300, 'a');
   const std::string line = plqr::ComposeLogLine(text, "7\r\n");
   EXPECT_EQ(std::string(259, 'a') + "7\r\n", line);
   EXPECT_EQ("VALMERO - A::B() => start\r\n", plqr::ComposeLogLine("VALMERO - A::B() => start\r\n", ""));
-}
 
-TEST(LogLine, FileNameMustFitInMaxPath) {
   EXPECT_EQ(u"C:\\Users\\u\\AppData\\Local\\VALMERO IT Co\\DriverLog.txt",
             plqr::LogFilePath(u"C:\\Users\\u\\AppData\\Local\\VALMERO IT Co"));
   // "\DriverLog.txt" is 14 characters: 245 + 14 = 259 still fits with the terminator.

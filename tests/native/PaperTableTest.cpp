@@ -14,34 +14,34 @@ namespace {
 using plqr::FormFacts;
 using Kind = plqr::PaperOptionOutcome::Kind;
 
-TEST(PaperTable, SizeLookupAndItemIds) {
-  EXPECT_EQ(10003u, plqr::FindPaperStringIdBySize(2100, 2970));
-  EXPECT_EQ(20002u, plqr::PaperItemIdForStringId(10003));
-  EXPECT_EQ(20000u, plqr::PaperItemIdForStringId(10001));
-  EXPECT_EQ(20039u, plqr::PaperItemIdForStringId(10040));
-  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10000));
-  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10041));
-  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(2970, 2100)) << "sizes are not turned";
-  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(0, 0));
-  // Every row is found by its own size (no two rows share one), the envelope
-  // rows looked at last included.
+// A resource library holding `strings`.
+plqr::PaperNameLoader Library(const std::map<uint32_t, std::wstring>& strings) {
+  return [&strings](uint32_t id) {
+    const auto it = strings.find(id);
+    return it == strings.end() ? std::nullopt : std::optional<std::wstring>(it->second);
+  };
+}
+
+TEST(PaperTable, SizeNameAndStringIdLookupsAndItemIds) {
+  // Every row is found by its own size (no two rows share one, the envelope
+  // rows looked at last included) and by its string ID, and gives its item ID.
   for (size_t i = 0; i < plqr::kPaperTableRows; ++i) {
     const plqr::PaperSizeRow& row = plqr::PaperTable()[i];
     EXPECT_EQ(10001u + i, row.stringId);
     EXPECT_EQ(row.stringId, plqr::FindPaperStringIdBySize(row.width, row.length)) << row.stringId;
     EXPECT_EQ(&row, plqr::PaperRowByStringId(row.stringId));
+    EXPECT_EQ(20000u + i, plqr::PaperItemIdForStringId(row.stringId));
   }
-  EXPECT_EQ(10024u, plqr::FindPaperStringIdBySize(1620, 2290));
-  EXPECT_EQ(nullptr, plqr::PaperRowByStringId(20002));
-}
+  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10000));
+  EXPECT_EQ(0u, plqr::PaperItemIdForStringId(10041));
+  EXPECT_EQ(nullptr, plqr::PaperRowByStringId(10000));
+  EXPECT_EQ(nullptr, plqr::PaperRowByStringId(10041));
+  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(2970, 2100)) << "sizes are not turned";
+  EXPECT_EQ(0u, plqr::FindPaperStringIdBySize(0, 0));
 
-TEST(PaperTable, FindRowByNameIgnoresCaseAndSkipsMissingStrings) {
+  // By name: case is ignored, strings that do not load are skipped.
   const std::map<uint32_t, std::wstring> strings = {{10003, L"A4"}, {10010, L"Letter"}, {10011, L"letter"}};
-  const plqr::PaperNameLoader load = [&](uint32_t id) -> std::optional<std::wstring> {
-    const auto it = strings.find(id);
-    if (it == strings.end()) return std::nullopt;
-    return it->second;
-  };
+  const plqr::PaperNameLoader load = Library(strings);
   const plqr::PaperSizeRow* row = plqr::FindPaperRowByName(L"LETTER", load);
   ASSERT_NE(nullptr, row);
   EXPECT_EQ(10010u, row->stringId) << "the first row in stored order wins";
@@ -62,29 +62,19 @@ struct PaperWorld {
 
   std::vector<plqr::PaperOptionOutcome> Add(const std::vector<std::wstring>& formNames,
                                             bool withLibrary = true) {
-    plqr::PaperNameLoader load;
-    if (withLibrary) {
-      load = [this](uint32_t id) -> std::optional<std::wstring> {
-        const auto it = strings.find(id);
-        if (it == strings.end()) return std::nullopt;
-        return it->second;
-      };
-    }
     // The option index of each form is its position in the core driver's item.
     std::vector<plqr::FormOption> options;
     for (uint32_t k = 0; k < formNames.size(); ++k) options.push_back({k, formNames[k]});
     return plqr::AddPaperOptions(
         L"PaperSize", options,
-        [this](const std::wstring& name) {
-          const auto it = forms.find(name);
-          return it == forms.end() ? FormFacts{} : it->second;
-        },
-        load, names, indexes, [this] { return nextUserId++; });
+        [this](const std::wstring& name) { return forms.count(name) ? forms.at(name) : FormFacts{}; },
+        withLibrary ? Library(strings) : plqr::PaperNameLoader{}, names, indexes,
+        [this] { return nextUserId++; });
   }
 
-  std::vector<std::wstring> Entries(const std::wstring& keyword = L"PaperSize") const {
+  std::vector<std::wstring> Entries() const {
     std::vector<std::wstring> result;
-    const auto range = names.equal_range(keyword);
+    const auto range = names.equal_range(L"PaperSize");
     for (auto it = range.first; it != range.second; ++it) result.push_back(it->second);
     return result;
   }
@@ -118,20 +108,16 @@ TEST(PaperOptions, KnownUserDuplicateAndOtherForms) {
       << "the duplicate (1) and \"Odd\" (6) have no entry";
   EXPECT_EQ(20051u, world.nextUserId);
 
-  ASSERT_EQ(9u, outcomes.size());
-  EXPECT_EQ(Kind::Known, outcomes[0].kind);
-  EXPECT_EQ(Kind::Duplicate, outcomes[1].kind);
-  EXPECT_EQ(Kind::UserForm, outcomes[2].kind);
-  EXPECT_EQ(2u, outcomes[2].paperIndex);
-  EXPECT_EQ(Kind::Other, outcomes[3].kind);
-  EXPECT_EQ(Kind::Other, outcomes[6].kind);
+  std::vector<Kind> kinds;
+  for (const plqr::PaperOptionOutcome& o : outcomes) kinds.push_back(o.kind);
+  EXPECT_EQ((std::vector<Kind>{Kind::Known, Kind::Duplicate, Kind::UserForm, Kind::Other, Kind::Known,
+                               Kind::Other, Kind::Other, Kind::MatchedByName, Kind::MatchedByName}),
+            kinds);
   EXPECT_EQ(6u, outcomes[6].paperIndex);
-  EXPECT_EQ(Kind::MatchedByName, outcomes[7].kind);
-  EXPECT_EQ(L"envelope dl", outcomes[7].formName);
-  EXPECT_EQ(Kind::MatchedByName, outcomes[8].kind);
+  EXPECT_EQ(L"envelope dl", outcomes[7].formName) << "the form's own name";
 }
 
-TEST(PaperOptions, SecondBuildAccumulatesAndKeepsFirstItemIds) {
+TEST(PaperOptions, SecondBuildKeepsFirstItemIdsContainsCheckAndMissingLibrary) {
   PaperWorld world;
   world.strings = {{10003, L"A4"}};
   world.forms = {{L"A4", Printer(2100, 2970)}, {L"Mine", User()}};
@@ -143,10 +129,9 @@ TEST(PaperOptions, SecondBuildAccumulatesAndKeepsFirstItemIds) {
   EXPECT_EQ((std::vector<std::wstring>{L"Mine:0", L"A4:1", L"Mine:0"}), world.Entries());
   EXPECT_EQ((PaperIndexMap{{0, 20050}, {1, 20002}}), world.indexes);
   EXPECT_EQ(20052u, world.nextUserId);
-}
 
-TEST(PaperOptions, ContainsCheckCoversEveryKeywordAndMissingLibrary) {
-  PaperWorld world;
+  // The contains check covers every keyword; without a library only user forms are named.
+  world = PaperWorld();
   world.strings = {{10010, L"Letter"}, {10035, L"8x10"}};
   world.forms = {{L"Letter", Printer(2159, 2794)}, {L"Bigger", Printer(2032, 2540)}};
   world.names.emplace(L"MediaType", L"Letterhead");

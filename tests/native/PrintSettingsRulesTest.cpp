@@ -3,10 +3,12 @@
 // constraint rules with their order.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 
-#include "ResourceIds.h"
 #include "core/PrivateDevmode.h"
 #include "pages/PrintSettingsRules.h"
 #include "support/Conversions.h"
@@ -15,10 +17,20 @@ namespace {
 
 using namespace plqr;
 
-uint32_t RecordedValue(const PrintSettingsModel& model, const char* keyword, uint32_t missing = 9999) {
-  for (const auto& entry : model.recorded)
-    if (entry.first == keyword) return entry.second;
-  return missing;
+// The duplex radios, one mark each (X checked, - not; x and _ when disabled),
+// then the duplex value.
+std::string Duplex(const PrintSettingsModel& model) {
+  std::string text;
+  for (const ToggleState& radio : model.controls.duplex)
+    text += radio.checked ? (radio.enabled ? 'X' : 'x') : (radio.enabled ? '-' : '_');
+  return text + " " + std::to_string(model.values.duplex);
+}
+
+// "anchor/text x,y" of a shown hint, else "none".
+std::string Hint(const HintState& hint) {
+  if (!hint.shown) return "none";
+  return std::to_string(hint.anchorId) + "/" + std::to_string(hint.textId) + " " +
+         std::to_string(hint.offsetX) + "," + std::to_string(hint.offsetY);
 }
 
 // The page as it opens with defaults: one page per sheet, portrait, duplex
@@ -41,43 +53,32 @@ TEST(PrintSettingsRules, NupTableAndItsReverse) {
     EXPECT_EQ(options[i], layout.nupOption) << i;
     EXPECT_EQ(i, NupIndexOf(layout.pagesPerSheet, layout.booklet)) << "round trip of " << i;
   }
-  // 8 pages share the "Nup" option of 6 but keep their own count.
-  EXPECT_EQ(NupLayoutOfIndex(4).nupOption, NupLayoutOfIndex(5).nupOption);
-  EXPECT_EQ(2, NupIndexOf(2, false));
   EXPECT_EQ(3, NupIndexOf(3, false)) << "an unknown count is used as the position";
   EXPECT_EQ(1u, NupLayoutOfIndex(-1).pagesPerSheet);
   EXPECT_EQ(1u, NupLayoutOfIndex(8).pagesPerSheet);
 }
 
 TEST(PrintSettingsRules, CopiesAndBookletValuesStayInRange) {
-  EXPECT_EQ(1, CopiesWhileTyping(0));
-  EXPECT_EQ(1, CopiesWhileTyping(1000));
-  EXPECT_EQ(1, CopiesWhileTyping(-5));
-  EXPECT_EQ(999, CopiesWhileTyping(999));
-  EXPECT_EQ(999, CopiesOnKillFocus(1000));
-  EXPECT_EQ(1, CopiesOnKillFocus(0));
-  EXPECT_EQ(1, CopiesAfterStep(1, -1));
-  EXPECT_EQ(1, CopiesAfterStep(-7, -1));
-  EXPECT_EQ(999, CopiesAfterStep(999, 1));
-  EXPECT_EQ(6, CopiesAfterStep(5, 3));
+  // (typed value, value kept) and (current value, step, new value).
+  for (const auto& [typed, kept] : {std::pair{0, 1}, {1000, 1}, {999, 999}})
+    EXPECT_EQ(kept, CopiesWhileTyping(typed)) << typed;
+  for (const auto& [typed, kept] : {std::pair{1000, 999}, {0, 1}})
+    EXPECT_EQ(kept, CopiesOnKillFocus(typed)) << typed;
+  for (const auto& [current, step, next] : {std::array{1, -1, 1}, {5, -1, 4}, {999, 1, 999}, {5, 3, 6}})
+    EXPECT_EQ(next, CopiesAfterStep(current, step)) << current << " " << step;
+  for (const auto& [typed, kept] : {std::pair{10003, 10000}, {7, 4}, {-3, 0}, {3, 0}})
+    EXPECT_EQ(kept, NormalizeBookletValue(typed)) << typed;
+  for (const auto& [current, step, next] :
+       {std::array{7, 1, 8}, {7, -1, 0}, {0, -1, 0}, {9998, 1, 10000}, {10000, 1, 10000}})
+    EXPECT_EQ(next, BookletValueAfterStep(current, step)) << current << " " << step;
   EXPECT_EQ(4464, AsSigned16(70000)) << "read as a 16-bit number";
   EXPECT_EQ(-1, AsSigned16(65535));
-
-  EXPECT_EQ(10000, NormalizeBookletValue(10003));
-  EXPECT_EQ(4, NormalizeBookletValue(7));
-  EXPECT_EQ(0, NormalizeBookletValue(-3));
-  EXPECT_EQ(0, NormalizeBookletValue(3));
-  EXPECT_EQ(8, BookletValueAfterStep(7, 1));
-  EXPECT_EQ(0, BookletValueAfterStep(7, -1));
-  EXPECT_EQ(0, BookletValueAfterStep(0, -1));
-  EXPECT_EQ(10000, BookletValueAfterStep(9998, 1));
-  EXPECT_EQ(10000, BookletValueAfterStep(10000, 1));
 }
 
-TEST(PrintSettingsRules, PicturesFollowTheSettings) {
-  EXPECT_EQ(306u, CollationImage(1, 1));
-  EXPECT_EQ(309u, CollationImage(2, 1));
-  EXPECT_EQ(307u, CollationImage(2, 0));
+TEST(PrintSettingsRules, PicturesFirstPageListJobTypesAndAuthentication) {
+  // (copies, collate, picture)
+  for (const auto& [copies, collate, id] : {std::array{1, 1, 306}, {2, 1, 309}, {2, 0, 307}})
+    EXPECT_EQ(uint32_t(id), CollationImage(copies, collate)) << copies << " " << collate;
   EXPECT_EQ(305u, OrientationImagesFor(false).portrait);
   EXPECT_EQ(302u, OrientationImagesFor(false).landscape);
   EXPECT_EQ(366u, OrientationImagesFor(true).portrait);
@@ -85,44 +86,38 @@ TEST(PrintSettingsRules, PicturesFollowTheSettings) {
   EXPECT_EQ(310u, DuplexImagesFor(false).off);
   EXPECT_EQ(313u, DuplexImagesFor(false).shortEdge);
   EXPECT_EQ(314u, DuplexImagesFor(true).longEdge);
-
-  EXPECT_EQ(328u, LayoutImage(0, false, true)) << "one page has no marked picture";
-  EXPECT_EQ(336u, LayoutImage(0, true, false));
-  EXPECT_EQ(335u, LayoutImage(7, false, false));
-  EXPECT_EQ(343u, LayoutImage(7, true, false));
-  EXPECT_EQ(344u, LayoutImage(1, false, true));
-  EXPECT_EQ(357u, LayoutImage(7, true, true));
+  // (N-up index, landscape, marked, picture): one page has no marked picture.
+  const std::array<int, 4> layouts[] = {{0, 0, 1, 328}, {0, 1, 0, 336}, {7, 0, 0, 335},
+                                        {7, 1, 0, 343}, {1, 0, 1, 344}, {7, 1, 1, 357}};
+  for (const auto& [nup, landscape, mark, id] : layouts)
+    EXPECT_EQ(uint32_t(id), LayoutImage(nup, landscape, mark)) << nup << landscape << mark;
   EXPECT_TRUE(LayoutMark(1, false, true)) << "booklet: the option flag marks";
   EXPECT_FALSE(LayoutMark(1, true, false));
   EXPECT_TRUE(LayoutMark(3, true, false));
-}
 
-TEST(PrintSettingsRules, FirstPageListJobTypesAndAuthentication) {
   EXPECT_EQ(FirstPageMode::kLayoutShownDisabled, FirstPageModeOf(0));
   EXPECT_EQ(FirstPageMode::kHidden, FirstPageModeOf(1));
   EXPECT_EQ(FirstPageMode::kTwoPageOrder, FirstPageModeOf(2));
   EXPECT_EQ(FirstPageMode::kLayout, FirstPageModeOf(7));
-  EXPECT_EQ(616u, TwoPageOrderStrings(false).first);
-  EXPECT_EQ(617u, TwoPageOrderStrings(false).second);
-  EXPECT_EQ(618u, TwoPageOrderStrings(true).first);
-  EXPECT_EQ(619u, TwoPageOrderStrings(true).second);
+  EXPECT_EQ((std::pair<uint32_t, uint32_t>{616, 617}), TwoPageOrderStrings(false));
+  EXPECT_EQ((std::pair<uint32_t, uint32_t>{618, 619}), TwoPageOrderStrings(true));
   EXPECT_EQ(611u, FirstPageLabel(FirstPageMode::kTwoPageOrder));
   EXPECT_EQ(612u, FirstPageLabel(FirstPageMode::kLayout));
 
-  EXPECT_EQ(0u, AuthenticationModeOf(0, 1, 2));
-  EXPECT_EQ(1u, AuthenticationModeOf(1, 1, 0));
-  EXPECT_EQ(2u, AuthenticationModeOf(5, 2, 0));
-  EXPECT_EQ(7u, AuthenticationModeOf(1, 3, 7)) << "an unknown type leaves the mode";
-
-  for (uint32_t plain : {0u, 1u, 4u, 8u}) {
-    EXPECT_FALSE(DecideJobType(plain, 0).detailsEnabled) << plain;
-    EXPECT_FALSE(DecideJobType(plain, 0).openDetails) << plain;
+  // (user authentication, type, current mode, new mode): an unknown type leaves the mode.
+  for (const auto& [user, type, current, mode] :
+       {std::array{0u, 1u, 2u, 0u}, {1u, 1u, 0u, 1u}, {5u, 2u, 0u, 2u}, {1u, 3u, 7u, 7u}})
+    EXPECT_EQ(mode, AuthenticationModeOf(user, type, current)) << user << " " << type;
+  // (job type, authentication mode, details enabled, details opened, rotation sort available): with
+  // authentication only type 7 asks for details.
+  const std::array<uint32_t, 5> jobs[] = {{0, 0, 0, 0, 1}, {1, 0, 0, 0, 0}, {4, 0, 0, 0, 0}, {8, 0, 0, 0, 0},
+                                          {2, 0, 1, 1, 0}, {2, 1, 0, 0, 0}, {7, 1, 1, 1, 0}};
+  for (const auto& [type, mode, enabled, opened, rotationSort] : jobs) {
+    const JobTypeDecision decision = DecideJobType(type, mode);
+    EXPECT_EQ(enabled == 1, decision.detailsEnabled) << type << " " << mode;
+    EXPECT_EQ(opened == 1, decision.openDetails) << type << " " << mode;
+    EXPECT_EQ(rotationSort == 1, decision.rotationSortAvailable) << type << " " << mode;
   }
-  EXPECT_TRUE(DecideJobType(0, 0).rotationSortAvailable);
-  EXPECT_FALSE(DecideJobType(2, 0).rotationSortAvailable);
-  EXPECT_TRUE(DecideJobType(2, 0).openDetails);
-  EXPECT_FALSE(DecideJobType(2, 1).detailsEnabled) << "authentication asks for details only for type 7";
-  EXPECT_TRUE(DecideJobType(7, 1).openDetails);
 }
 
 TEST(PrintSettingsRules, InputsComeFromThePrivateDeviceMode) {
@@ -148,41 +143,26 @@ TEST(PrintSettingsRules, InputsComeFromThePrivateDeviceMode) {
   EXPECT_DOUBLE_EQ(777777.0, ConstraintInputsOf(body).shift);
 }
 
-TEST(PrintSettingsRules, BookletForcesShortEdgeCollationAndHidesBorders) {
-  PrintSettingsModel model = DefaultPage();
-  model.controls.nupIndex = kNupIndexBooklet;
-  model.values.booklet = true;
-  model.values.bookletOption = true;
-  model = ApplyPrintSettingsConstraints(model, ConstraintInputs{});
-
-  EXPECT_TRUE(model.controls.collate.checked);
-  EXPECT_FALSE(model.controls.collate.enabled);
-  EXPECT_EQ(1, model.values.collate);
-  EXPECT_FALSE(model.controls.pageBorders.visible);
-  EXPECT_FALSE(model.controls.firstPageVisible);
-  EXPECT_TRUE(model.controls.bookletValueVisible);
-  EXPECT_TRUE(model.controls.bookletOption.checked);
-  EXPECT_TRUE(model.controls.duplex[2].checked);
-  EXPECT_FALSE(model.controls.duplex[0].checked);
-  for (const ToggleState& radio : model.controls.duplex) EXPECT_FALSE(radio.enabled);
-  EXPECT_EQ(3, model.values.duplex);
-  EXPECT_EQ(kFieldCollate | kFieldCopies | kFieldDuplex, model.values.fieldsSet);
-  EXPECT_EQ(2u, RecordedValue(model, "Duplex"));
-  EXPECT_EQ(1u, RecordedValue(model, "Collate"));
-  EXPECT_EQ(2u, RecordedValue(model, "Copies"));
-  EXPECT_TRUE(model.controls.hints[0].shown);
-  EXPECT_EQ(kDuplexGroupId, model.controls.hints[0].anchorId);
-  EXPECT_EQ(660u, model.controls.hints[0].textId);
-  EXPECT_EQ(-35, model.controls.hints[0].offsetX);
-  EXPECT_FALSE(model.controls.hints[1].shown);
-  EXPECT_TRUE(model.values.settingsChanged);
-}
-
-TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
+TEST(PrintSettingsRules, BookletLocksDuplexUntilLeftAndNothingElseLocks) {
+  // Booklet: short edge, collated, without borders.
   PrintSettingsModel booklet = DefaultPage();
   booklet.controls.nupIndex = kNupIndexBooklet;
   booklet.values.booklet = true;
+  booklet.values.bookletOption = true;
   booklet = ApplyPrintSettingsConstraints(booklet, ConstraintInputs{});
+  EXPECT_TRUE(booklet.controls.collate.checked);
+  EXPECT_FALSE(booklet.controls.collate.enabled);
+  EXPECT_EQ(1, booklet.values.collate);
+  EXPECT_FALSE(booklet.controls.pageBorders.visible);
+  EXPECT_FALSE(booklet.controls.firstPageVisible);
+  EXPECT_TRUE(booklet.controls.bookletValueVisible);
+  EXPECT_TRUE(booklet.controls.bookletOption.checked);
+  EXPECT_EQ("__x 3", Duplex(booklet));
+  EXPECT_EQ(kFieldCollate | kFieldCopies | kFieldDuplex, booklet.values.fieldsSet);
+  EXPECT_EQ((RecordedSelections{{"Collate", 1}, {"Copies", 2}, {"Duplex", 2}}), booklet.recorded);
+  EXPECT_EQ("2016/660 -35,0", Hint(booklet.controls.hints[0]));
+  EXPECT_EQ("none", Hint(booklet.controls.hints[1]));
+  EXPECT_TRUE(booklet.values.settingsChanged);
 
   // To two pages per sheet while the zoom is not 100: duplex goes off and
   // stays locked, booklet stays unavailable.
@@ -193,37 +173,30 @@ TEST(PrintSettingsRules, LeavingBookletUnlocksDuplexOnlyWhenNothingElseLocks) {
   ConstraintInputs scaled;
   scaled.scale = 90;
   zoomed = ApplyPrintSettingsConstraints(zoomed, scaled);
-  EXPECT_TRUE(zoomed.controls.duplex[0].checked);
-  for (const ToggleState& radio : zoomed.controls.duplex) EXPECT_FALSE(radio.enabled);
-  EXPECT_EQ(1, zoomed.values.duplex);
-  EXPECT_EQ(0u, RecordedValue(zoomed, "Duplex"));
+  EXPECT_EQ("x__ 1", Duplex(zoomed));
+  EXPECT_EQ((RecordedSelections{{"Duplex", 0}}), zoomed.recorded);
   EXPECT_FALSE(zoomed.controls.bookletAvailable);
   EXPECT_TRUE(zoomed.controls.pageBorders.visible);
   EXPECT_TRUE(zoomed.controls.pageBorders.enabled);
   EXPECT_FALSE(zoomed.controls.bookletValueVisible);
-  EXPECT_FALSE(zoomed.controls.hints[0].shown);
+  EXPECT_EQ("none", Hint(zoomed.controls.hints[0]));
 
   // Back to 100 %: the radios unlock and booklet is offered again.
   zoomed = ApplyPrintSettingsConstraints(zoomed, ConstraintInputs{});
-  for (const ToggleState& radio : zoomed.controls.duplex) EXPECT_TRUE(radio.enabled);
+  EXPECT_EQ("X-- 1", Duplex(zoomed));
   EXPECT_TRUE(zoomed.controls.bookletAvailable);
   EXPECT_TRUE(zoomed.controls.nupEnabled);
 
   // A layout mode locks them too, and N-up with its hint.
-  PrintSettingsModel moded = booklet;
   ConstraintInputs layoutMode;
   layoutMode.layoutMode = 3;
-  moded = ApplyPrintSettingsConstraints(moded, layoutMode);
+  PrintSettingsModel moded = ApplyPrintSettingsConstraints(booklet, layoutMode);
   EXPECT_FALSE(moded.values.booklet) << "a layout mode clears booklet";
   EXPECT_FALSE(moded.controls.nupEnabled);
   EXPECT_FALSE(moded.controls.pageBorders.enabled);
-  for (const ToggleState& radio : moded.controls.duplex) EXPECT_FALSE(radio.enabled);
-  EXPECT_EQ(1, moded.values.duplex);
-  EXPECT_EQ(kNupComboId, moded.controls.hints[0].anchorId);
-  EXPECT_EQ(676u, moded.controls.hints[0].textId);
-  EXPECT_EQ(-35, moded.controls.hints[0].offsetY);
-  EXPECT_EQ(kDuplexGroupId, moded.controls.hints[1].anchorId);
-  EXPECT_EQ(660u, moded.controls.hints[1].textId);
+  EXPECT_EQ("x__ 1", Duplex(moded));
+  EXPECT_EQ("2033/676 0,-35", Hint(moded.controls.hints[0]));
+  EXPECT_EQ("2016/660 0,0", Hint(moded.controls.hints[1]));
 }
 
 TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
@@ -234,14 +207,12 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   ConstraintInputs cover;
   cover.coverInUse = true;
   covered = ApplyPrintSettingsConstraints(covered, cover);
-  EXPECT_TRUE(covered.controls.duplex[0].checked);
-  EXPECT_FALSE(covered.controls.duplex[1].checked);
-  EXPECT_EQ(1, covered.values.duplex);
+  EXPECT_EQ("x__ 1", Duplex(covered));
   EXPECT_FALSE(covered.controls.bookletValueEnabled);
   EXPECT_FALSE(covered.controls.bookletAvailable);
   EXPECT_FALSE(covered.controls.rotationSort.checked);
   EXPECT_TRUE(covered.controls.rotationSort.enabled) << "the last rule only asks the paper page";
-  EXPECT_EQ(kDuplexGroupId, covered.controls.hints[0].anchorId);
+  EXPECT_EQ("2016/660 0,0", Hint(covered.controls.hints[0]));
 
   for (uint32_t media = 0; media <= 12; ++media) {
     PrintSettingsModel model = DefaultPage();
@@ -251,33 +222,29 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
     inputs.mediaType = media;
     model = ApplyPrintSettingsConstraints(model, inputs);
     const bool simplex = media == 4 || (media >= 6 && media <= 11);
-    EXPECT_EQ(simplex, model.controls.hints[0].shown) << "media " << media;
-    EXPECT_EQ(simplex ? 1 : 2, model.values.duplex) << "media " << media;
+    EXPECT_EQ(simplex ? "x__ 1" : "-X- 2", Duplex(model)) << "media " << media;
+    EXPECT_EQ(simplex ? "2016/660 0,0" : "none", Hint(model.controls.hints[0])) << "media " << media;
     EXPECT_EQ(!simplex, model.controls.bookletAvailable) << "media " << media;
-    EXPECT_EQ(!simplex, model.controls.duplex[1].enabled) << "media " << media;
   }
 
-  PrintSettingsModel paper = DefaultPage();
   ConstraintInputs noDuplex;
   noDuplex.noDuplex = true;
   noDuplex.noRotationSort = true;
-  paper = ApplyPrintSettingsConstraints(paper, noDuplex);
-  EXPECT_FALSE(paper.controls.duplex[2].enabled);
+  const PrintSettingsModel paper = ApplyPrintSettingsConstraints(DefaultPage(), noDuplex);
+  EXPECT_EQ("x__ 1", Duplex(paper));
   EXPECT_FALSE(paper.controls.bookletAvailable);
   EXPECT_FALSE(paper.controls.rotationSort.enabled);
-  EXPECT_EQ(660u, paper.controls.hints[0].textId);
+  EXPECT_EQ("2016/660 0,0", Hint(paper.controls.hints[0]));
 
-  // The shift is the last to speak about the first hint.
-  PrintSettingsModel shifted = DefaultPage();
+  // The shift is the last to speak about the first hint; the media type still
+  // forced duplex off.
   ConstraintInputs shift;
   shift.shift = 0.5;
   shift.mediaType = 6;
-  shifted = ApplyPrintSettingsConstraints(shifted, shift);
+  const PrintSettingsModel shifted = ApplyPrintSettingsConstraints(DefaultPage(), shift);
   EXPECT_FALSE(shifted.controls.nupEnabled);
-  EXPECT_EQ(kNupComboId, shifted.controls.hints[0].anchorId);
-  EXPECT_EQ(676u, shifted.controls.hints[0].textId);
-  EXPECT_EQ(0, shifted.controls.hints[0].offsetY);
-  EXPECT_FALSE(shifted.controls.duplex[0].enabled) << "the media type still forced duplex off";
+  EXPECT_EQ("2033/676 0,0", Hint(shifted.controls.hints[0]));
+  EXPECT_EQ("x__ 1", Duplex(shifted));
 
   // Stapling clears rotation sort; the last rule leaves only the paper
   // page's flag to lock the box.
@@ -290,11 +257,10 @@ TEST(PrintSettingsRules, CoversMediaTypesPapersAndShiftLockWhatTheyMust) {
   staple.noRotationSort = true;
   stapled = ApplyPrintSettingsConstraints(stapled, staple);
   EXPECT_FALSE(stapled.controls.rotationSort.enabled);
-  PrintSettingsModel plain = DefaultPage();
-  plain = ApplyPrintSettingsConstraints(plain, ConstraintInputs{});
+  const PrintSettingsModel plain = ApplyPrintSettingsConstraints(DefaultPage(), ConstraintInputs{});
   EXPECT_TRUE(plain.controls.rotationSort.enabled);
   EXPECT_FALSE(plain.controls.pageBorders.enabled) << "one page per sheet keeps borders disabled";
-  EXPECT_FALSE(plain.controls.hints[0].shown);
+  EXPECT_EQ("none", Hint(plain.controls.hints[0]));
 }
 
 }  // namespace

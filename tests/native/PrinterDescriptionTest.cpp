@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "features/PaperTable.h"
 
 using namespace plqr::host;
 
@@ -48,27 +54,21 @@ TEST(PrinterDescriptionReader, AcceptsEveryForm) {
       "*GPDSpecVersion: \"1.0\"\r\n"
       "*GPDFileName: \"T.gpd\"  *% trailing comment\n"
       "*ModelName: \"Mod\xC3\xA8le \xF0\x9F\x96\xA8\"\n"
-      "*MaxCopies: 999\n"
       "*InvalidCombination: LIST(Duplex.LONG, Media.HEAVY)\n"
       "*InvalidCombination: LIST(Media.HEAVY, Duplex.LONG)\n"  // the same pair again: kept once
       "*Feature: Duplex { *Name: \"Duplex\" *DefaultOption: NONE *Option: NONE { *Name: \"None\" }\n"
       "  *Option: LONG { *Name: \"Long\" } }\n"
       "*Feature: Media\n"
       "{\n"
-      "    *rcNameID: 1200\n"
-      "    *FeatureType: JOB_PROPERTY\n"
-      "    *DefaultOption: PLAIN\n"
-      "    *Option: PLAIN\n"
-      "    {\n"
-      "        *rcNameID: 77 *Name: \"Plain\"\n"
-      "        *OptionID: 257\n"
-      "    }\n"
-      "    *Option: HEAVY {\n"
-      "        *Name: \"Heavy\"\n"
-      "        *Constraints: Tray.T2\n"
-      "        *Constraints: LIST(  Tray.T2 ,  *% comment inside a list\n"
-      "                           Paper.ENV)\n"
-      "    }\n"
+      "  *rcNameID: 1200 *FeatureType: JOB_PROPERTY\n"
+      "  *DefaultOption: PLAIN\n"
+      "  *Option: PLAIN\n"
+      "  {\n"
+      "    *rcNameID: 77 *Name: \"Plain\" *OptionID: 257\n"
+      "  }\n"
+      "  *Option: HEAVY { *Name: \"Heavy\" *Constraints: Tray.T2\n"
+      "    *Constraints: LIST(  Tray.T2 ,  *% comment inside a list\n"
+      "                       Paper.ENV) }\n"
       "}\n"
       "*Feature: Paper { *Name: \"Paper\" *DefaultOption: A4\n"
       "  *Option: A4 { *Name: \"A4\" *FormSize: PAIR(210000, 297000) *OptionID: 9 }\n"
@@ -90,14 +90,10 @@ TEST(PrinterDescriptionReader, AcceptsEveryForm) {
   EXPECT_EQ("1.0", d.specVersion);
   EXPECT_EQ("T.gpd", d.gpdFileName);
   EXPECT_EQ(u"Mod\u00E8le \U0001F5A8", d.modelName);
-  EXPECT_EQ(999u, d.maxCopies);
-
   ASSERT_EQ(6u, d.features.size());
-  EXPECT_EQ("Duplex", d.features[0].keyword);
   EXPECT_EQ("Media", d.features[1].keyword);
-  EXPECT_EQ("Fonts", d.features[5].keyword);
-  EXPECT_EQ(8u, d.features[0].line);
-  EXPECT_EQ(10u, d.features[1].line);
+  EXPECT_EQ(7u, d.features[0].line);
+  EXPECT_EQ(9u, d.features[1].line);
 
   const DescriptionFeature& media = d.features[1];
   EXPECT_EQ(u"", media.displayName);
@@ -110,25 +106,21 @@ TEST(PrinterDescriptionReader, AcceptsEveryForm) {
   EXPECT_EQ(u"Plain", media.options[0].displayName);
   EXPECT_EQ(77u, media.options[0].nameResourceId);
   EXPECT_EQ(257, media.options[0].optionId.value_or(-1));
-  EXPECT_EQ(0u, media.defaultOption);
   EXPECT_FALSE(media.options[1].optionId.has_value());
 
   const DescriptionFeature& paper = d.features[2];
   ASSERT_TRUE(paper.options[1].formSize.has_value());
   EXPECT_EQ(110000, paper.options[1].formSize->x);
   EXPECT_EQ(220000, paper.options[1].formSize->y);
-  EXPECT_EQ(9, paper.options[0].optionId.value_or(-1));
-  ASSERT_TRUE(d.features[4].options[0].dpi.has_value());
-  EXPECT_EQ(600, d.features[4].options[0].dpi->y);
 
   // Constraints: HEAVY-T2 (given twice), HEAVY-ENV, and the invalid
   // combination given in both orders: each pair once.
   ASSERT_EQ(3u, d.constraints.size());
-  EXPECT_EQ((OptionRef{1, 1}), d.constraints[0].first);
-  EXPECT_EQ((OptionRef{3, 1}), d.constraints[0].second);
-  EXPECT_EQ((OptionRef{2, 1}), d.constraints[1].second);
-  EXPECT_EQ((OptionRef{0, 1}), d.constraints[2].first);
-  EXPECT_EQ((OptionRef{1, 1}), d.constraints[2].second);
+  for (const auto& [c, first, second] :
+       {std::tuple{0, OptionRef{1, 1}, OptionRef{3, 1}}, {1, {1, 1}, {2, 1}}, {2, {0, 1}, {1, 1}}}) {
+    EXPECT_EQ(first, d.constraints[c].first) << c;
+    EXPECT_EQ(second, d.constraints[c].second) << c;
+  }
 
   // Installable units: feature-level units are listed before the options' ones
   // of the same feature, features in order.
@@ -147,13 +139,19 @@ TEST(PrinterDescriptionReader, AcceptsEveryForm) {
   EXPECT_EQ(2u, d.features[5].installableUnit.value_or(99));
   EXPECT_EQ(0u, d.features[3].options[1].installableUnit.value_or(99));
   EXPECT_FALSE(d.features[3].options[3].installableUnit.has_value());
-  EXPECT_EQ(1u, d.FindInstallable(u"Tray 3").value_or(99));
-  EXPECT_FALSE(d.FindInstallable(u"Tray 9").has_value());
 }
 
-TEST(PrinterDescriptionReader, MalformedInputNamesLineAndExpectation) {
-  const std::string kOkFeature =
-      "*Feature: F { *Name: \"F\" *DefaultOption: A *Option: A { *Name: \"A\" } }\n";
+TEST(PrinterDescriptionReader, MalformedOversizedAndMissingInputNamesLineAndExpectation) {
+  const std::string kOk = "*Feature: F { *Name: \"F\" *DefaultOption: A *Option: A { *Name: \"A\" } }\n";
+  // Feature F whose option A opens on line 3; `entries` follow its name.
+  auto optionA = [](const std::string& entries) {
+    return "*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\"" + entries + " }\n}\n";
+  };
+  // F, then feature G whose option X has `entries` on line 3.
+  auto optionX = [&](const std::string& entries) {
+    return kOk + "*Feature: G { *Name: \"G\" *DefaultOption: X *Option: X { *Name: \"X\"\n " + entries +
+           " } }\n";
+  };
   struct Case {
     std::string text;
     std::uint32_t line;
@@ -162,94 +160,66 @@ TEST(PrinterDescriptionReader, MalformedInputNamesLineAndExpectation) {
   const Case cases[] = {
       {"", 1, "expected at least one *Feature"},
       {"*% only a comment\n\n", 2, "expected at least one *Feature"},
-      {kOkFeature + "Feature: G\n", 2, "expected an entry *Keyword: value, found 'F'"},
-      {kOkFeature + "*Name \"x\"\n", 2, "expected ':' after *Name"},
-      {kOkFeature + "*: 1\n", 2, "expected a keyword after '*'"},
-      {kOkFeature + "*ModelName:\n", 2, "expected a value after *ModelName:"},
-      {kOkFeature + "*ModelName: \"abc\n", 2, "expected '\"' to end the string of *ModelName"},
-      {kOkFeature + "*ModelName: abc\n", 2, "expected a quoted string after *ModelName:"},
-      {kOkFeature + "*ModelName: \"a\" junk\n", 2, "unexpected 'j' after the value of *ModelName"},
-      {kOkFeature + "*ModelName: \"\xC3\x28\"\n", 2, "not valid UTF-8"},
-      {kOkFeature + "*ModelName: \"\xED\xA0\x80\"\n", 2, "not valid UTF-8"},  // a surrogate
-      {kOkFeature + "*ModelName: \"" + std::string(256, 'x') + "\"\n", 2, "longer than 255"},
-      {kOkFeature + "*MaxCopies: 0\n", 2, "must lie between 1 and 9999"},
-      {kOkFeature + "*MaxCopies: 99999999999999999999\n", 2, "must lie between 1 and 9999"},
-      {kOkFeature + "*MaxCopies: 12ab\n", 2, "expected an integer for *MaxCopies"},
-      {kOkFeature + "*MaxCopies: 5\n*MaxCopies: 6\n", 3,
+      {kOk + "Feature: G\n", 2, "expected an entry *Keyword: value, found 'F'"},
+      {kOk + "*Name \"x\"\n", 2, "expected ':' after *Name"},
+      {kOk + "*: 1\n", 2, "expected a keyword after '*'"},
+      {kOk + "*ModelName:\n", 2, "expected a value after *ModelName:"},
+      {kOk + "*ModelName: \"abc\n", 2, "expected '\"' to end the string of *ModelName"},
+      {kOk + "*ModelName: abc\n", 2, "expected a quoted string after *ModelName:"},
+      {kOk + "*ModelName: \"a\" junk\n", 2, "unexpected 'j' after the value of *ModelName"},
+      {kOk + "*ModelName: \"\xC3\x28\"\n", 2, "not valid UTF-8"},
+      {kOk + "*ModelName: \"\xED\xA0\x80\"\n", 2, "not valid UTF-8"},  // a surrogate
+      {kOk + "*ModelName: \"" + std::string(256, 'x') + "\"\n", 2, "longer than 255"},
+      {kOk + "*MaxCopies: 0\n", 2, "must lie between 1 and 9999"},
+      {kOk + "*MaxCopies: 99999999999999999999\n", 2, "must lie between 1 and 9999"},
+      {kOk + "*MaxCopies: 12ab\n", 2, "expected an integer for *MaxCopies"},
+      {kOk + "*MaxCopies: 5\n*MaxCopies: 6\n", 3,
        "*MaxCopies is given twice in the same block (first on line 2)"},
-      {kOkFeature + "*Macro: 1\n", 2, "unknown keyword *Macro; expected one of *GPDSpecVersion"},
-      {kOkFeature + "*Option: A { *Name: \"A\" }\n", 2, "*Option is not allowed at the top level"},
-      {kOkFeature + "}\n", 2, "'}' without an open *Feature or *Option"},
-      {kOkFeature + "{\n", 2, "'{' may only follow"},
-      {kOkFeature + "\x01\n", 2, "found byte 0x01"},
+      {kOk + "*Macro: 1\n", 2, "unknown keyword *Macro; expected one of *GPDSpecVersion"},
+      {kOk + "*Option: A { *Name: \"A\" }\n", 2, "*Option is not allowed at the top level"},
+      {kOk + "}\n", 2, "'}' without an open *Feature or *Option"},
+      {kOk + "{\n", 2, "'{' may only follow"},
+      {kOk + "\x01\n", 2, "found byte 0x01"},
+      {kOk + kOk, 2, "*Feature: F is defined twice (first on line 1)"},
+      {kOk + "*Feature: " + std::string(65, 'G') + " { }\n", 2, "longer than 64 characters"},
       {"*Feature: F\n*Name: \"F\"\n", 2, "expected '{' after *Feature: F, found '*'"},
       {"*Feature: F {\n *Name: \"F\"\n", 2,
        "expected '}' to close *Feature: F of line 1 before the end of the file"},
-      {"*Feature: F {\n *Option: A {\n *Name: \"A\" }\n", 3, "close *Feature: F of line 1"},
-      {"*Feature: F { *Name: \"F\" *DefaultOption: A\n *Option: A {\n *Name: \"A\"", 3,
-       "expected '}' to close *Option: A of line 2"},
+      {"*Feature: F {\n *Option: A {\n *Name: \"A\"", 3, "expected '}' to close *Option: A of line 2"},
       {"*Feature: { }\n", 1, "expected a feature keyword after *Feature:"},
-      {"*Feature: F {\n *Name: \"F\"\n *DefaultOption: A\n *OptionID: 3\n}\n", 4,
-       "*OptionID is not allowed in a *Feature"},
-      {"*Feature: F {\n *Name: \"F\"\n *DefaultOption: A\n *Option: A { *Nmae: \"A\" }\n}\n", 4,
-       "unknown keyword *Nmae; expected one of *Name, *rcNameID, *OptionID"},
-      {"*Feature: F {\n *Name: \"F\"\n *FeatureType: USER_PROPERTY\n}\n", 3,
-       "expected DOC_PROPERTY, JOB_PROPERTY"},
-      {"*Feature: F {\n *Name: \"F\"\n *DefaultOption: A\n}\n", 1, "*Feature: F has no *Option"},
-      {"*Feature: F {\n *DefaultOption: A\n *Option: A { *Name: \"A\" }\n}\n", 1, "needs *Name or *rcNameID"},
-      {"*Feature: F {\n *Name: \"F\"\n *Option: A { *Name: \"A\" }\n}\n", 1,
-       "*Feature: F needs *DefaultOption"},
-      {"*Feature: F {\n *Name: \"F\"\n *DefaultOption: B\n *Option: A { *Name: \"A\" }\n}\n", 3,
+      {"*Feature: F {\n *OptionID: 3 }\n", 2, "*OptionID is not allowed in a *Feature"},
+      {"*Feature: F {\n *FeatureType: USER_PROPERTY }\n", 2, "expected DOC_PROPERTY, JOB_PROPERTY"},
+      {"*Feature: F { *Name: \"F\" *DefaultOption: A }\n", 1, "*Feature: F has no *Option"},
+      {"*Feature: F { *DefaultOption: A *Option: A { *Name: \"A\" } }\n", 1, "needs *Name or *rcNameID"},
+      {"*Feature: F { *Name: \"F\" *Option: A { *Name: \"A\" } }\n", 1, "*Feature: F needs *DefaultOption"},
+      {"*Feature: F { *Name: \"F\"\n *DefaultOption: B *Option: A { *Name: \"A\" } }\n", 2,
        "*DefaultOption: B is not an option of *Feature: F"},
-      {"*Feature: F {\n *Name: \"F\"\n *DefaultOption: A\n *Option: A { *OptionID: 1 }\n}\n", 4,
+      {"*Feature: F { *Name: \"F\" *DefaultOption: A\n *Option: A { } }\n", 2,
        "*Option: A of *Feature: F needs *Name or *rcNameID"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" }\n *Option: A { *Name: "
-       "\"B\" }\n}\n",
-       4, "*Option: A is defined twice in *Feature: F (first on line 3)"},
-      {kOkFeature + kOkFeature, 2, "*Feature: F is defined twice (first on line 1)"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" *rcNameID: 0 }\n}\n", 3,
-       "*rcNameID must lie between 1 and 65535"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" *DPI: (600, 600) }\n}\n",
-       3, "expected PAIR(x, y) after *DPI:"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" *DPI: PAIR(600 600) "
-       "}\n}\n",
-       3, "expected ',' between the two numbers of PAIR"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" *FormSize: PAIR(1, -5) "
-       "}\n}\n",
-       3, "the value of *FormSize must lie between 1 and"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" *Installable?: YES }\n}\n",
-       3, "expected TRUE or FALSE after *Installable?:"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\"\n *Installable?: TRUE "
-       "}\n}\n",
-       4, "*Installable?: TRUE needs *InstallableFeatureName"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\"\n *InstalledOptionName: "
-       "\"x\" }\n}\n",
-       4, "*InstalledOptionName needs *Installable?: TRUE in the same block"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n"
-       " *Option: A { *Name: \"A\" *Installable?: TRUE *InstallableFeatureName: \"U\" }\n"
-       " *Option: B { *Name: \"B\" *Installable?: TRUE\n *InstallableFeatureName: \"U\" }\n}\n",
-       5, "the installable unit \"U\" is named twice"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\"\n *Constraints: G.X "
-       "}\n}\n",
-       4, "unknown feature 'G' in G.X"},
-      {kOkFeature + "*Feature: G { *Name: \"G\" *DefaultOption: X\n *Option: X { *Name: \"X\"\n"
-                    " *Constraints: LIST(F.A,\n F.B) } }\n",
-       5, "'B' is not an option of *Feature: F"},
-      {"*Feature: F {\n *Name: \"F\" *DefaultOption: A\n *Option: A { *Name: \"A\" }\n"
-       " *Option: B { *Name: \"B\"\n *Constraints: F.A }\n}\n",
-       5, "*Constraints of F.B names F.A: a constraint needs options of two different features"},
-      {kOkFeature + "*Feature: G { *Name: \"G\" *DefaultOption: X *Option: X { *Name: \"X\"\n"
-                    " *Constraints: LIST() } }\n",
-       3, "expected Feature.Option in *Constraints, found ')'"},
-      {kOkFeature + "*Feature: G { *Name: \"G\" *DefaultOption: X *Option: X { *Name: \"X\"\n"
-                    " *Constraints: LIST(F.A F.A) } }\n",
-       3, "expected ',' or ')' in the LIST of *Constraints"},
-      {kOkFeature + "*Feature: G { *Name: \"G\" *DefaultOption: X *Option: X { *Name: \"X\"\n"
-                    " *Constraints: F } }\n",
-       3, "expected '.' between feature and option in *Constraints"},
-      {kOkFeature + "*InvalidCombination: LIST(F.A)\n", 2, "*InvalidCombination needs exactly two"},
-      {kOkFeature + "*InvalidCombination: LIST(F.A, F.A)\n", 2, "needs options of two different features"},
-      {kOkFeature + "*Feature: " + std::string(65, 'G') + " { }\n", 2, "longer than 64 characters"},
+      {"*Feature: F {\n *Option: A { *Name: \"A\" }\n *Option: A { } }\n", 3,
+       "defined twice in *Feature: F (first on line 2)"},
+      {optionA(" *Nmae: \"A\""), 3, "unknown keyword *Nmae; expected one of *Name, *rcNameID, *OptionID"},
+      {optionA(" *rcNameID: 0"), 3, "*rcNameID must lie between 1 and 65535"},
+      {optionA(" *DPI: (600, 600)"), 3, "expected PAIR(x, y) after *DPI:"},
+      {optionA(" *DPI: PAIR(600 600)"), 3, "expected ',' between the two numbers of PAIR"},
+      {optionA(" *FormSize: PAIR(1, -5)"), 3, "the value of *FormSize must lie between 1 and"},
+      {optionA(" *Installable?: YES"), 3, "expected TRUE or FALSE after *Installable?:"},
+      {optionA("\n *Installable?: TRUE"), 4, "*Installable?: TRUE needs *InstallableFeatureName"},
+      {optionA("\n *InstalledOptionName: \"x\""), 4,
+       "*InstalledOptionName needs *Installable?: TRUE in the same block"},
+      {"*Feature: F { *Name: \"F\" *DefaultOption: A *Installable?: TRUE *InstallableFeatureName: \"U\"\n"
+       " *Option: A { *Name: \"A\" *Installable?: TRUE\n *InstallableFeatureName: \"U\" } }\n",
+       3, "the installable unit \"U\" is named twice"},
+      {optionA("\n *Constraints: G.X"), 4, "unknown feature 'G' in G.X"},
+      {"*Feature: F { *Name: \"F\" *DefaultOption: A *Option: A { *Name: \"A\" }\n"
+       " *Option: B { *Name: \"B\" *Constraints: F.A } }\n",
+       2, "*Constraints of F.B names F.A: a constraint needs options of two different features"},
+      {optionX("*Constraints: LIST(F.A,\n F.B)"), 4, "'B' is not an option of *Feature: F"},
+      {optionX("*Constraints: LIST()"), 3, "expected Feature.Option in *Constraints, found ')'"},
+      {optionX("*Constraints: LIST(F.A F.A)"), 3, "expected ',' or ')' in the LIST of *Constraints"},
+      {optionX("*Constraints: F"), 3, "expected '.' between feature and option in *Constraints"},
+      {kOk + "*InvalidCombination: LIST(F.A)\n", 2, "*InvalidCombination needs exactly two"},
+      {kOk + "*InvalidCombination: LIST(F.A, F.A)\n", 2, "needs options of two different features"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -260,13 +230,11 @@ TEST(PrinterDescriptionReader, MalformedInputNamesLineAndExpectation) {
     EXPECT_NE(std::string::npos, result.error.message.find(c.message)) << result.error.message;
   }
 
-  DescriptionResult result = ParsePrinterDescription(kOkFeature + "*MaxCopies: x\n", "bad.gpd");
+  DescriptionResult result = ParsePrinterDescription(kOk + "*MaxCopies: x\n", "bad.gpd");
   EXPECT_EQ("bad.gpd:2: expected an integer for *MaxCopies, found 'x'", result.error.ToString());
-}
 
-TEST(PrinterDescriptionReader, RefusesOversizedAndMissingFiles) {
   const std::string huge(kMaxDescriptionBytes + 1, ' ');
-  DescriptionResult result = ParsePrinterDescription(huge, "huge.gpd");
+  result = ParsePrinterDescription(huge, "huge.gpd");
   ASSERT_FALSE(result.ok());
   EXPECT_EQ(0u, result.error.line);
   EXPECT_NE(std::string::npos, result.error.message.find("larger than"));
@@ -278,62 +246,41 @@ TEST(PrinterDescriptionReader, RefusesOversizedAndMissingFiles) {
             result.error.ToString());
 }
 
-TEST(ShippedPrinterDescription, OffersEveryFeatureThePlugInReads) {
+TEST(ShippedPrinterDescription, OffersEveryFeatureThePlugInReadsAsItsTablesHaveThem) {
   const PrinterDescription d = ShippedDescription();
   ASSERT_FALSE(d.features.empty());
   EXPECT_EQ(999u, d.maxCopies);
 
-  struct Expected {
-    std::string_view keyword;
-    std::size_t minimumOptions;
-  };
-  const Expected expected[] = {
-      {"PaperSize", 40},
-      {"InputBin", 7},
-      {"MediaType", 23},
-      {"OutputBin", 3},
-      {"Staple", 2},
-      {"Resolution", 2},
-      {"JobType", 9},
-      {"Orientation", 2},
-      {"Duplex", 3},
-      {"Collate", 2},
-      {"Nup", 6},
-      {"GrayCorrection", 2},
-      {"Halftone", 4},
-      {"GraphicsMode", 2},
-      {"TonerSave", 2},
-      {"TonerDarkness", 2},
-      {"TonerDarknessValue", 11},
-      {"PrintTextasBlack", 2},
-      {"Brightness", 101},
-      {"Contrast", 101},
-      {"Margins", 2},
-      {"SimplexBindingEdge", 2},
-      {"OverlayFunctions", 4},
-      {"PrinterFont", 1},
-      {"PrintProperty_PrinterFont", 1},
-      {"DocProperty_InstallableOptions", 3},
-      {"PrintProperty_InstallableOptions", 3},
-      {"ScaleToFit", 2},
-      {"PrintOnCenter", 2},
-      {"CenterZoom", 2},
-      {"RotationSort", 2},
-      {"Rotate180", 2},
-      {"PageBorders", 2},
-      {"FirstPage", 2},
-      {"FirstPageLayout", 8},
-      {"ColorMode", 1},
-  };
-  for (const Expected& e : expected) {
-    SCOPED_TRACE(e.keyword);
-    const std::size_t f = FeatureIndex(d, e.keyword);
-    EXPECT_GE(d.features[f].options.size(), e.minimumOptions);
-    for (const DescriptionOption& option : d.features[f].options) EXPECT_FALSE(option.displayName.empty());
+  // Each feature the plug-in reads, with the options it reads by position.
+  std::istringstream expected(
+      "PaperSize 40 InputBin 7 MediaType 23 OutputBin 3 Staple 2 Resolution 2 JobType 9 Orientation 2 "
+      "Duplex 3 Collate 2 Nup 6 GrayCorrection 2 Halftone 4 GraphicsMode 2 TonerSave 2 TonerDarkness 2 "
+      "TonerDarknessValue 11 PrintTextasBlack 2 Brightness 101 Contrast 101 Margins 2 SimplexBindingEdge 2 "
+      "OverlayFunctions 4 PrinterFont 1 PrintProperty_PrinterFont 1 DocProperty_InstallableOptions 3 "
+      "PrintProperty_InstallableOptions 3 ScaleToFit 2 PrintOnCenter 2 CenterZoom 2 RotationSort 2 "
+      "Rotate180 2 PageBorders 2 FirstPage 2 FirstPageLayout 8 ColorMode 1");
+  std::string keyword;
+  std::size_t minimumOptions = 0;
+  while (expected >> keyword >> minimumOptions) {
+    SCOPED_TRACE(keyword);
+    const DescriptionFeature& feature = d.features[FeatureIndex(d, keyword)];
+    EXPECT_GE(feature.options.size(), minimumOptions);
+    for (const DescriptionOption& option : feature.options) EXPECT_FALSE(option.displayName.empty());
   }
+  EXPECT_EQ("ColorMode", keyword) << "the whole list was read";
   EXPECT_EQ(2u, d.features[FeatureIndex(d, "GraphicsMode")].options.size());
   EXPECT_EQ(6u, d.features[FeatureIndex(d, "Nup")].options.size());
   EXPECT_EQ(8u, d.features[FeatureIndex(d, "FirstPageLayout")].options.size());
+
+  // Defaults that the private device mode's defaults mirror.
+  const std::pair<std::size_t, std::vector<std::string_view>> defaults[] = {
+      {0, {"Staple", "Brightness", "Resolution"}},
+      {1, {"ScaleToFit", "PrintOnCenter", "CenterZoom", "GraphicsMode", "Contrast"}},
+      {6, {"TonerDarknessValue"}}};
+  for (const auto& [defaultOption, keywords] : defaults) {
+    for (std::string_view name : keywords)
+      EXPECT_EQ(defaultOption, d.features[FeatureIndex(d, name)].defaultOption) << name;
+  }
 
   // Every standard item is there once.
   for (StandardItem item : {StandardItem::FormName, StandardItem::DefaultSource, StandardItem::MediaType,
@@ -345,20 +292,6 @@ TEST(ShippedPrinterDescription, OffersEveryFeatureThePlugInReads) {
   }
   EXPECT_EQ(StandardItem::None, StandardItemOf("JobType"));
 
-  // Defaults that the private device mode's defaults mirror.
-  auto defaultOf = [&](std::string_view keyword) {
-    return d.features[FeatureIndex(d, keyword)].defaultOption;
-  };
-  EXPECT_EQ(1u, defaultOf("ScaleToFit"));
-  EXPECT_EQ(1u, defaultOf("PrintOnCenter"));
-  EXPECT_EQ(1u, defaultOf("CenterZoom"));
-  EXPECT_EQ(0u, defaultOf("Staple"));
-  EXPECT_EQ(6u, defaultOf("TonerDarknessValue"));
-  EXPECT_EQ(1u, defaultOf("GraphicsMode"));
-  EXPECT_EQ(0u, defaultOf("Brightness"));
-  EXPECT_EQ(1u, defaultOf("Contrast"));
-  EXPECT_EQ(0u, defaultOf("Resolution"));
-
   // Resolution: index 0 is 600 dpi, every other 1200.
   const DescriptionFeature& resolution = d.features[FeatureIndex(d, "Resolution")];
   EXPECT_EQ(600, resolution.options[0].dpi.value_or(IntPair{}).x);
@@ -369,29 +302,17 @@ TEST(ShippedPrinterDescription, OffersEveryFeatureThePlugInReads) {
   EXPECT_EQ(FeatureType::Printer, d.features[FeatureIndex(d, "PrintProperty_InstallableOptions")].type);
   EXPECT_NE(FeatureType::Printer, d.features[FeatureIndex(d, "DocProperty_InstallableOptions")].type);
   EXPECT_NE(FeatureType::Printer, d.features[FeatureIndex(d, "PrinterFont")].type);
-}
 
-TEST(ShippedPrinterDescription, PapersTraysAndInstallableUnitsMatchThePlugInsTables) {
-  const PrinterDescription d = ShippedDescription();
-  ASSERT_FALSE(d.features.empty());
-
-  // The 40 papers in the order of the paper table, each with the table's size
-  // (tenths of a millimetre) once the form size is divided by 100.
-  static const int kTable[40][2] = {
-      {2970, 4200}, {2570, 3640}, {2100, 2970}, {1820, 2570}, {1480, 2100}, {1280, 1820}, {1050, 1480},
-      {2794, 4318}, {2159, 3556}, {2159, 2794}, {1397, 2159}, {1841, 2667}, {2032, 3302}, {2095, 3302},
-      {2159, 3302}, {2159, 3429}, {2197, 3302}, {2063, 3365}, {2670, 3901}, {1968, 2730}, {1047, 2413},
-      {984, 1905},  {2290, 3240}, {1620, 2290}, {1140, 1620}, {1100, 2200}, {1016, 1524}, {984, 1478},
-      {1047, 2349}, {1199, 2349}, {899, 2049},  {2698, 3820}, {2398, 3319}, {2159, 2769}, {2032, 2540},
-      {2096, 3556}, {2032, 2667}, {1000, 1480}, {1480, 2000}, {984, 2254}};
+  // The 40 papers in the order of the plug-in's paper table, each with the
+  // table's size (tenths of a millimetre) once the form size is divided by 100.
   const DescriptionFeature& paper = d.features[FeatureIndex(d, "PaperSize")];
-  ASSERT_EQ(40u, paper.options.size());
-  for (std::size_t i = 0; i < 40; ++i) {
+  ASSERT_EQ(plqr::kPaperTableRows, paper.options.size());
+  for (std::size_t i = 0; i < plqr::kPaperTableRows; ++i) {
     SCOPED_TRACE(paper.options[i].keyword);
     ASSERT_TRUE(paper.options[i].formSize.has_value());
     ASSERT_TRUE(paper.options[i].optionId.has_value());
-    EXPECT_EQ(kTable[i][0], paper.options[i].formSize->x / 100);
-    EXPECT_EQ(kTable[i][1], paper.options[i].formSize->y / 100);
+    EXPECT_EQ(plqr::PaperTable()[i].width, paper.options[i].formSize->x / 100);
+    EXPECT_EQ(plqr::PaperTable()[i].length, paper.options[i].formSize->y / 100);
     for (std::size_t k = 0; k < i; ++k) {
       EXPECT_NE(paper.options[k].displayName, paper.options[i].displayName);
       EXPECT_NE(*paper.options[k].optionId, *paper.options[i].optionId);
@@ -405,8 +326,8 @@ TEST(ShippedPrinterDescription, PapersTraysAndInstallableUnitsMatchThePlugInsTab
   ASSERT_EQ(7u, bins.options.size());
   EXPECT_NE(0u, bins.options[0].nameResourceId);
   EXPECT_EQ(0u, bins.defaultOption);
-  const std::u16string trays[] = {u"Tray 1", u"Tray 2", u"Tray 3", u"Tray 4", u"Tray 5"};
-  for (std::size_t t = 0; t < 5; ++t) EXPECT_EQ(trays[t], bins.options[t + 1].displayName);
+  for (char16_t t = 1; t <= 5; ++t)
+    EXPECT_EQ(u"Tray " + std::u16string(1, u'0' + t), bins.options[t].displayName);
   EXPECT_EQ(u"Manual Feed", bins.options[6].displayName);
 
   // The installable units are the second tray, the third tray and the
@@ -417,30 +338,24 @@ TEST(ShippedPrinterDescription, PapersTraysAndInstallableUnitsMatchThePlugInsTab
   ASSERT_EQ(3u, d.installables.size());
   ASSERT_EQ(3u, docUnits.options.size());
   ASSERT_EQ(3u, printerUnits.options.size());
+  const std::u16string names[] = {u"Tray 2", u"Tray 3", u"Finisher"};
   for (std::size_t u = 0; u < 3; ++u) {
     const InstallableUnit& unit = d.installables[u];
+    EXPECT_EQ(names[u], unit.name);
     EXPECT_EQ(unit.name, docUnits.options[u].displayName);
     EXPECT_EQ(unit.name, printerUnits.options[u].displayName);
     ASSERT_TRUE(unit.option.has_value());
     EXPECT_EQ(unit.name, d.features[unit.feature].options[*unit.option].displayName);
   }
-  EXPECT_EQ(u"Tray 2", d.installables[0].name);
-  EXPECT_EQ(u"Tray 3", d.installables[1].name);
-  EXPECT_EQ(u"Finisher", d.installables[2].name);
-  const DescriptionFeature& outputBins = d.features[FeatureIndex(d, "OutputBin")];
-  EXPECT_EQ(u"Finisher", outputBins.options[2].displayName);  // output bin 2 staples
+  EXPECT_EQ(u"Finisher", d.features[FeatureIndex(d, "OutputBin")].options[2].displayName);  // bin 2 staples
 }
 
 TEST(ShippedPrinterDescription, ConstraintsAndInstalledUnitsDecideAvailability) {
   const PrinterDescription d = ShippedDescription();
   ASSERT_FALSE(d.features.empty());
   SelectionState state = DefaultSelectionState(d);
-  const std::size_t duplex = FeatureIndex(d, "Duplex");
-  const std::size_t media = FeatureIndex(d, "MediaType");
-  const std::size_t bins = FeatureIndex(d, "InputBin");
 
-  // Defaults allow duplex; the defaults themselves are all available.
-  EXPECT_TRUE(IsOptionAllowed(d, state, Ref(d, "Duplex", "VERTICAL")));
+  // The defaults themselves are all available.
   for (std::size_t f = 0; f < d.features.size(); ++f) {
     EXPECT_TRUE(IsOptionAllowed(d, state, OptionRef{f, d.features[f].defaultOption}))
         << d.features[f].keyword;
@@ -448,7 +363,7 @@ TEST(ShippedPrinterDescription, ConstraintsAndInstalledUnitsDecideAvailability) 
 
   // Heavy media forbids both duplex modes, and says why.
   Select(d, state, "MediaType", "HEAVY1");
-  EXPECT_EQ((std::vector<bool>{false, true, true}), DisabledOptions(d, state, duplex));
+  EXPECT_EQ((std::vector<bool>{false, true, true}), DisabledOptions(d, state, FeatureIndex(d, "Duplex")));
   auto conflict = FindConflict(d, state, Ref(d, "Duplex", "HORIZONTAL"));
   ASSERT_TRUE(conflict.has_value());
   EXPECT_EQ(Conflict::Kind::Constraint, conflict->kind);
@@ -458,19 +373,16 @@ TEST(ShippedPrinterDescription, ConstraintsAndInstalledUnitsDecideAvailability) 
   // current media type does not count against its own feature's options.
   Select(d, state, "MediaType", "PLAIN");
   Select(d, state, "Duplex", "VERTICAL");
-  const std::vector<bool> mediaDisabled = DisabledOptions(d, state, media);
-  ASSERT_EQ(23u, mediaDisabled.size());
-  for (std::size_t m = 0; m < mediaDisabled.size(); ++m) {
-    const bool forbidden = m == 4 || (m >= 6 && m <= 11);
-    EXPECT_EQ(forbidden, mediaDisabled[m]) << "media type " << m;
-  }
+  std::vector<bool> forbidden(23, false);
+  for (std::size_t m : {4, 6, 7, 8, 9, 10, 11}) forbidden[m] = true;
+  EXPECT_EQ(forbidden, DisabledOptions(d, state, FeatureIndex(d, "MediaType")));
   EXPECT_FALSE(IsOptionAllowed(d, state, Ref(d, "PaperSize", "ENV_10")));
   EXPECT_TRUE(IsOptionAllowed(d, state, Ref(d, "PaperSize", "ENV_C4")));
 
   // Trays 2 and 3 exist only when installed; tray 2 then refuses envelopes.
   state = DefaultSelectionState(d);
-  std::vector<bool> binsDisabled = DisabledOptions(d, state, bins);
-  EXPECT_EQ((std::vector<bool>{false, false, true, true, false, false, false}), binsDisabled);
+  EXPECT_EQ((std::vector<bool>{false, false, true, true, false, false, false}),
+            DisabledOptions(d, state, FeatureIndex(d, "InputBin")));
   conflict = FindConflict(d, state, Ref(d, "InputBin", "TRAY3"));
   ASSERT_TRUE(conflict.has_value());
   EXPECT_EQ(Conflict::Kind::NotInstalled, conflict->kind);
