@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "HostText.h"
+#include "ProcessResources.h"
 
 namespace plqr::host {
 
@@ -44,6 +45,13 @@ Summary Summarise(std::vector<double> samples) {
 std::wstring Line(const wchar_t* label, const Summary& s) {
   wchar_t text[256] = {};
   swprintf(text, 256, L"%-44ls median %8.2f ms   spread %8.2f .. %8.2f ms\n", label, s.median, s.low, s.high);
+  return text;
+}
+
+std::wstring ResourcesLine(const wchar_t* label, const ProcessResources& r) {
+  wchar_t text[256] = {};
+  swprintf(text, 256, L"%-44ls GDI objects %5zu   windows %5zu   private %8.1f MB\n", label, r.gdiObjects,
+           r.windows, static_cast<double>(r.privateBytes) / (1024.0 * 1024.0));
   return text;
 }
 
@@ -130,6 +138,10 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
   std::vector<double> floor;
   size_t pages = 0;
   plqr::UniqueActCtx actCtx;
+  // The first round makes what lives as long as the process (the plug-in's
+  // module, common controls, fonts): growth is what the later rounds add.
+  const ProcessResources beforeFirst = MeasureProcessResources();
+  ProcessResources afterFirst;
   for (int round = 0; round < rounds; ++round) {
     {
       const LARGE_INTEGER start = Now();
@@ -149,7 +161,9 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
       }
     }
     floor.push_back(FloorRound(pages, actCtx.get()));
+    if (round == 0) afterFirst = MeasureProcessResources();
   }
+  const ProcessResources afterLast = MeasureProcessResources();
 
   const Summary openSummary = Summarise(open);
   const Summary floorSummary = Summarise(floor);
@@ -162,6 +176,9 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
   swprintf(ratio, 128, L"ratio cold open / floor (medians): %.2f\n",
            floorSummary.median > 0 ? openSummary.median / floorSummary.median : 0.0);
   report += ratio;
+  report += ResourcesLine(L"before the first round", beforeFirst);
+  report += ResourcesLine(L"after the first round", afterFirst);
+  report += ResourcesLine(L"after the last round", afterLast);
   return true;
 }
 

@@ -488,13 +488,6 @@ TEST_F(FeatureModelTest, CommonPageProcedureWritesRecordedChangesBack) {
   ASSERT_EQ(1u, m_driverUI.calls.size()) << "only the last recorded index is written";
   EXPECT_EQ(2, m_items[kMediaTypeItem].Sel);
   EXPECT_EQ(2u, m_platform.m_SelectionDictionary.at(L"MediaType"));
-
-  std::map<std::wstring, uint32_t> plain;
-  UpdateSelectioninChangedDictionary(L"Nup", 4, plain);
-  UpdateSelectioninChangedDictionary(L"Nup", 5, plain);
-  EXPECT_EQ((std::map<std::wstring, uint32_t>{{L"Nup", 5}}), plain);
-  UpdateSelectioninChangedDictionary(L"Nup", 1, nullptr);
-  EXPECT_EQ(0u, GetSelectionFromSelectionDictionary(nullptr, L"Nup"));
 }
 
 TEST_F(FeatureModelTest, ListsOnThePaperPage) {
@@ -557,31 +550,14 @@ TEST_F(FeatureModelTest, IndexesAndTextsRoundTrip) {
   EXPECT_EQ(L"", GetStringFromiSel(L"PaperSize", nullptr, 0, &found));
 }
 
-// A bitmap of a system library, for the picture tests.
-UINT FirstBitmapOf(HMODULE module) {
-  UINT id = 0;
-  EnumResourceNamesW(
-      module, RT_BITMAP,
-      [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR out) -> BOOL {
-        if (!IS_INTRESOURCE(name)) return TRUE;
-        *reinterpret_cast<UINT*>(out) = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
-        return FALSE;
-      },
-      reinterpret_cast<LONG_PTR>(&id));
-  return id;
-}
-
 // A picture replaces the control's previous image, which is deleted.
 TEST_F(FeatureModelTest, APictureReplacesThePreviousImage) {
   CreateFeatureDictionary(&m_platform, &m_cuip);
   const HWND page = CreatePaperPage();
   ASSERT_NE(nullptr, page);
-  const HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
-  const UINT bitmapId = FirstBitmapOf(comctl);
-  ASSERT_NE(0u, bitmapId) << "no bitmap in comctl32";
   const HBITMAP before = CreateBitmap(4, 4, 1, 32, nullptr);
   SendDlgItemMessageW(page, IDC_PICTURE_PAPER, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(before));
-  SetControlImage(page, comctl, bitmapId, IDC_PICTURE_PAPER, true);
+  SetControlImage(page, m_platform.m_hResInstance, IDB_ORIENT_PORTRAIT, IDC_PICTURE_PAPER, true);
   const auto now =
       reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(page, IDC_PICTURE_PAPER, STM_GETIMAGE, IMAGE_BITMAP, 0));
   EXPECT_NE(nullptr, now);

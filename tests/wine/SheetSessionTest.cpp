@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PageDriver.h"
+#include "ProcessResources.h"
 #include "ResourceIds.h"
 #include "StandIn.h"
 #include "TestPrinter.h"
@@ -149,8 +150,7 @@ void OpenAndClose() {
 
 TEST(SheetSession, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
   OpenAndClose();  // the first opening makes what lives as long as the process
-  const size_t gdiBefore = plqr::test::GdiObjectCount();
-  const size_t windowsBefore = plqr::test::WindowCount();
+  const plqr::host::ProcessResources before = plqr::host::MeasureProcessResources();
   g_propertiesLeft = 0;
   HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, WatchDestroy, nullptr, GetCurrentThreadId());
   ASSERT_NE(nullptr, hook);
@@ -158,12 +158,11 @@ TEST(SheetSession, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
   for (int round = 0; round < 200 && !HasFatalFailure(); ++round) OpenAndClose();
   std::printf("200 openings took %lu ms\n", GetTickCount() - start);
   UnhookWindowsHookEx(hook);
-  const size_t gdiAfter = plqr::test::GdiObjectCount();
-  const size_t windowsAfter = plqr::test::WindowCount();
-  std::printf("GDI objects %zu before, %zu after; windows %zu before, %zu after\n", gdiBefore, gdiAfter,
-              windowsBefore, windowsAfter);
-  EXPECT_EQ(gdiBefore, gdiAfter);
-  EXPECT_EQ(windowsBefore, windowsAfter);
+  const plqr::host::ProcessResources after = plqr::host::MeasureProcessResources();
+  std::printf("GDI objects %zu before, %zu after; windows %zu before, %zu after\n", before.gdiObjects,
+              after.gdiObjects, before.windows, after.windows);
+  EXPECT_EQ(before.gdiObjects, after.gdiObjects);
+  EXPECT_EQ(before.windows, after.windows);
   EXPECT_EQ(0, g_propertiesLeft) << "a control kept one of our properties past its WM_DESTROY";
 
   plqr::test::LoadedModule dll(L"PLQRDVXSUI.DLL");

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <winternl.h>
-
-#include <cstdint>
 
 #include "StandIn.h"
 #include "UserInput.h"
@@ -35,10 +32,6 @@ void PageDriver::Click(int id) {
 
 void PageDriver::Choose(int id, int index) {
   Check(plqr::host::ChooseIndex(Item(id), index), id);
-}
-
-void PageDriver::ChooseText(int id, const std::wstring& text) {
-  Check(plqr::host::Choose(Item(id), text, std::string(text.begin(), text.end())), id);
 }
 
 void PageDriver::Type(int id, const std::wstring& text, bool leave) {
@@ -126,54 +119,6 @@ const plqr::host::UpdateRecord* PageDriver::LastUpdate(const char* key) const {
 
 CCommonTabs* PageDriver::Session() const {
   return SessionOf(Page());
-}
-
-size_t GdiObjectCount() {
-  if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
-  // The handle table the process environment block points to: 65536 entries
-  // of 24 bytes (object, owner, unique, type, flags, user pointer).
-  struct Entry {
-    uint64_t object;
-    uint16_t ownerProcess;
-    uint16_t lock;
-    uint16_t unique;
-    uint8_t type;
-    uint8_t flags;
-    uint64_t user;
-  };
-  static_assert(sizeof(Entry) == 24, "GDI handle table entry");
-  constexpr size_t kGdiSharedHandleTableOffset = 0xF8;  // in the x64 process environment block
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Warray-bounds"  // the header reads the thread block through gs:0
-  const auto* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-#pragma GCC diagnostic pop
-  const auto* table = *reinterpret_cast<const Entry* const*>(peb + kGdiSharedHandleTableOffset);
-  if (table == nullptr) return 0;
-  const auto process = static_cast<uint16_t>(GetCurrentProcessId());
-  size_t count = 0;
-  for (size_t i = 0; i < 0x10000; ++i) {
-    if (table[i].type != 0 && (table[i].ownerProcess == process || table[i].ownerProcess == 0)) ++count;
-  }
-  return count;
-}
-
-namespace {
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-  ++*reinterpret_cast<size_t*>(count);
-  return TRUE;
-}
-// A top-level window and, through EnumChildWindows, every descendant.
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-  ++*reinterpret_cast<size_t*>(count);
-  EnumChildWindows(window, CountChild, count);
-  return TRUE;
-}
-}  // namespace
-
-size_t WindowCount() {
-  size_t count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
 }
 
 }  // namespace plqr::test

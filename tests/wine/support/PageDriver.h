@@ -28,7 +28,6 @@ class PageDriver {
   // What a user does; a control that cannot take the input fails the test.
   void Click(int id);
   void Choose(int id, int index);
-  void ChooseText(int id, const std::wstring& text);
   void Type(int id, const std::wstring& text, bool leave = true);
   void Spin(int id, int delta);
   // A notification of the control to the page, as the control sends it.
@@ -65,14 +64,6 @@ class PageDriver {
   plqr::host::CoreDriverHost& m_host;
   size_t m_index;
 };
-
-// GDI objects of this process: GetGuiResources where it answers, else the
-// process's entries in the GDI handle table (Wine's GetGuiResources answers
-// 0 whatever the process holds).
-size_t GdiObjectCount();
-
-// Windows of this thread: top-level windows and all their descendants.
-size_t WindowCount();
 
 }  // namespace plqr::test
 
