@@ -5,19 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ActionRunner.h"
 #include "Benchmark.h"
 #include "CoreDriverHost.h"
 #include "HostSpooler.h"
-#include "PrinterSetup.h"
 #include "ResourceIds.h"
 #include "SettingsJson.h"
+#include "StandIn.h"
 #include "TestPrinter.h"
 #include "UserInput.h"
 #include "WineTestSupport.h"
@@ -32,54 +29,31 @@ namespace {
 
 using namespace plqr::host;
 
+// Every test starts its own stand-in of the loaded DLL, as a driver process
+// loads it.
 class HostTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    std::wstring failure;
-    s_printerReady = plqr::test::EnsureTestPrinter(&failure);
-    s_printerFailure = failure;
-    DescriptionResult read =
-        ReadPrinterDescriptionFile(std::filesystem::path(plqr::test::ExeFolder() + L"\\PLQRDVXS.gpd"));
-    s_descriptionError = read.error.ToString();
-    if (read.ok()) s_description = std::make_unique<PrinterDescription>(std::move(*read.description));
+  // The started stand-in; the test fails when it does not start.
+  CoreDriverHost* Started(SheetKind sheet = SheetKind::Document, bool linked = false) {
+    std::string failure;
+    m_standIn = plqr::test::StartStandIn(&failure, linked, {}, sheet);
+    EXPECT_TRUE(failure.empty()) << failure;
+    return m_standIn.host.get();
   }
-  static void TearDownTestSuite() { s_description.reset(); }
+  const PrinterDescription& Description() const { return *m_standIn.description; }
 
-  void SetUp() override {
-    ASSERT_TRUE(s_printerReady) << std::string(s_printerFailure.begin(), s_printerFailure.end());
-    ASSERT_TRUE(s_description) << s_descriptionError;
-  }
-
-  static HostOptions Options(SheetKind sheet = SheetKind::Document) {
-    HostOptions options;
-    options.printerName = plqr::test::kTestPrinterName;
-    options.pluginPath = plqr::test::ExeFolder() + L"\\PLQRDVXSUI.DLL";
-    options.sheet = sheet;
-    return options;
-  }
-
-  // A started stand-in; the test fails when it does not start.
-  std::unique_ptr<CoreDriverHost> Started(SheetKind sheet = SheetKind::Document) {
-    auto host = std::make_unique<CoreDriverHost>(*s_description, Options(sheet));
-    std::wstring error;
-    EXPECT_TRUE(host->Start(error)) << std::string(error.begin(), error.end());
-    return host;
-  }
-
-  static size_t OptionIndex(const char* feature, const char* option) {
-    const auto f = s_description->FindFeature(feature);
-    const auto o = f ? s_description->FindOption(*f, option) : std::nullopt;
+  size_t OptionIndex(const char* feature, const char* option) const {
+    const auto f = Description().FindFeature(feature);
+    const auto o = f ? Description().FindOption(*f, option) : std::nullopt;
     return o ? *o : 9999;
   }
 
-  static inline bool s_printerReady = false;
-  static inline std::wstring s_printerFailure;
-  static inline std::string s_descriptionError;
-  static inline std::unique_ptr<PrinterDescription> s_description;
+  plqr::test::StandIn m_standIn;
 };
 
 TEST_F(HostTest, DocumentSheetOpensAndClosesWithOkInTheCoreDriversOrder) {
-  auto host = Started();
+  CoreDriverHost* host = Started();
+  ASSERT_NE(nullptr, host);
   ASSERT_NE(nullptr, host->Plugin());
   EXPECT_EQ(plqr::kOemSignature, host->Info().signature);
   EXPECT_EQ(0u, host->RequestedOemItems()) << "the plug-in adds no option items of its own";
@@ -155,7 +129,8 @@ TEST_F(HostTest, DocumentSheetOpensAndClosesWithOkInTheCoreDriversOrder) {
 }
 
 TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
-  auto host = Started();
+  CoreDriverHost* host = Started();
+  ASSERT_NE(nullptr, host);
   OptItemSet& items = *host->Items();
 
   OPTITEM* paper = host->Item("PaperSize");
@@ -186,7 +161,8 @@ TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
 }
 
 TEST_F(HostTest, DrvUpdateUISettingRefusesWhatTheConstraintsForbid) {
-  auto host = Started();
+  CoreDriverHost* host = Started();
+  ASSERT_NE(nullptr, host);
   IPrintOemDriverUI* driver = host->DriverInterface();
   ASSERT_NE(nullptr, driver);
   const POEMUIOBJ ui = host->CommonUIParam().poemuiobj;
@@ -198,7 +174,7 @@ TEST_F(HostTest, DrvUpdateUISettingRefusesWhatTheConstraintsForbid) {
   ASSERT_NE(nullptr, duplex);
   const size_t envelope = OptionIndex("MediaType", "ENVELOPE");
   const size_t longEdge = OptionIndex("Duplex", "VERTICAL");
-  const size_t duplexFeature = *s_description->FindFeature("Duplex");
+  const size_t duplexFeature = *Description().FindFeature("Duplex");
 
   media->Sel = static_cast<LONG>(envelope);
   EXPECT_EQ(S_OK, driver->DrvUpdateUISetting(ui, media, 0, OEMCUIP_DOCPROP));
@@ -243,7 +219,8 @@ TEST_F(HostTest, DrvUpdateUISettingRefusesWhatTheConstraintsForbid) {
 }
 
 TEST_F(HostTest, PrinterSheetAddsTwoPagesAndItemsForTheInstallableUnits) {
-  auto host = Started(SheetKind::Printer);
+  CoreDriverHost* host = Started(SheetKind::Printer);
+  ASSERT_NE(nullptr, host);
   ASSERT_NE(nullptr, host->Item("PrintProperty_InstallableOptions"));
   EXPECT_EQ(nullptr, host->Item("PaperSize")) << "a document feature";
   OPTITEM* tray2 = host->Item("Tray 2");
@@ -254,7 +231,7 @@ TEST_F(HostTest, PrinterSheetAddsTwoPagesAndItemsForTheInstallableUnits) {
   tray2->Sel = 1;
   EXPECT_EQ(S_OK, host->DriverInterface()->DrvUpdateUISetting(host->CommonUIParam().poemuiobj, tray2, 0,
                                                               OEMCUIP_PRNPROP));
-  EXPECT_TRUE(host->Settings().State().installed[*s_description->FindInstallable(u"Tray 2")]);
+  EXPECT_TRUE(host->Settings().State().installed[*Description().FindInstallable(u"Tray 2")]);
 
   std::wstring error;
   ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
@@ -269,7 +246,8 @@ TEST_F(HostTest, PrinterSheetAddsTwoPagesAndItemsForTheInstallableUnits) {
 }
 
 TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
-  auto host = Started();
+  CoreDriverHost* host = Started();
+  ASSERT_NE(nullptr, host);
   std::wstring error;
   ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
   plqr::test::TempFolder folder(L"host_actions");
@@ -311,9 +289,10 @@ TEST_F(HostTest, ActionsDriveRealControlsAndABadLineStopsTheRunWithItsNumber) {
 }
 
 TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) {
+  ASSERT_NE(nullptr, Started());
   HANDLE printer = nullptr;
   ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &printer, nullptr));
-  HostSpooler spooler(*s_description, plqr::test::kTestPrinterName);
+  HostSpooler spooler(Description(), plqr::test::kTestPrinterName);
 
   BYTE buffer[512] = {};
   DWORD needed = 0;
@@ -340,8 +319,6 @@ TEST_F(HostTest, SpoolerSuppliesTheDescriptionsPapersAndReachesTheLoadedPlugin) 
 }
 
 TEST_F(HostTest, LinkedPluginLibraryOpensTheSameSheetAndSeesTheStandInsSpooler) {
-  HostOptions options = Options();
-  options.linkedGetClassObject = &OemGetClassObject;
   HANDLE printer = nullptr;
   ASSERT_TRUE(OpenPrinterW(const_cast<LPWSTR>(plqr::test::kTestPrinterName), &printer, nullptr));
   BYTE buffer[512] = {};
@@ -351,20 +328,22 @@ TEST_F(HostTest, LinkedPluginLibraryOpensTheSameSheetAndSeesTheStandInsSpooler) 
                                    &needed) != FALSE;
   };
   {
-    CoreDriverHost host(*s_description, options);
-    std::wstring error;
-    ASSERT_TRUE(host.Start(error)) << std::string(error.begin(), error.end());
+    CoreDriverHost* host = Started(SheetKind::Document, /*linked=*/true);
+    ASSERT_NE(nullptr, host);
     EXPECT_TRUE(formKnown()) << "the linked plug-in reaches the stand-in's spooler";
-    ASSERT_TRUE(host.OpenSheet(error)) << std::string(error.begin(), error.end());
-    EXPECT_EQ(5u, host.Sheet().PageTemplateIds().size());
-    EXPECT_TRUE(host.Close(true));
+    std::wstring error;
+    ASSERT_TRUE(host->OpenSheet(error)) << std::string(error.begin(), error.end());
+    EXPECT_EQ(5u, host->Sheet().PageTemplateIds().size());
+    EXPECT_TRUE(host->Close(true));
+    m_standIn.host.reset();
   }
   EXPECT_FALSE(formKnown()) << "winspool is back once the stand-in is gone";
   ClosePrinter(printer);
 }
 
 TEST_F(HostTest, ThePlatformsSheetManagerShowsThePagesAndEndsThemWithDestroy) {
-  auto host = Started();
+  CoreDriverHost* host = Started();
+  ASSERT_NE(nullptr, host);
   std::vector<std::wstring> titles;
   std::string chosen = "not run";
   std::wstring error;
@@ -387,9 +366,10 @@ TEST_F(HostTest, ThePlatformsSheetManagerShowsThePagesAndEndsThemWithDestroy) {
 }
 
 TEST_F(HostTest, BenchmarkReportsFiguresForOneRound) {
+  ASSERT_NE(nullptr, Started());
   std::wstring report;
   std::wstring error;
-  ASSERT_TRUE(RunBenchmark(*s_description, Options(), 1, report, error))
+  ASSERT_TRUE(RunBenchmark(Description(), m_standIn.options, 1, report, error))
       << std::string(error.begin(), error.end());
   EXPECT_NE(std::wstring::npos, report.find(L"cold open")) << std::string(report.begin(), report.end());
   EXPECT_NE(std::wstring::npos, report.find(L"ratio"));

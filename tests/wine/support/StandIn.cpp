@@ -16,7 +16,8 @@ std::string Narrow(const std::wstring& text) {
 }  // namespace
 
 StandIn StartStandIn(std::string* failure, bool linked,
-                     const std::function<void(plqr::host::PrinterDescription&)>& edit) {
+                     const std::function<void(plqr::host::PrinterDescription&)>& edit,
+                     plqr::host::SheetKind sheet) {
   StandIn standIn;
   failure->clear();
   std::wstring problem;
@@ -32,11 +33,11 @@ StandIn StartStandIn(std::string* failure, bool linked,
   }
   standIn.description = std::make_unique<plqr::host::PrinterDescription>(std::move(*read.description));
   if (edit) edit(*standIn.description);
-  plqr::host::HostOptions options;
-  options.printerName = kTestPrinterName;
-  options.pluginPath = ExeFolder() + L"\\PLQRDVXSUI.DLL";
-  if (linked) options.linkedGetClassObject = &OemGetClassObject;
-  standIn.host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, options);
+  standIn.options.printerName = kTestPrinterName;
+  standIn.options.pluginPath = ExeFolder() + L"\\PLQRDVXSUI.DLL";
+  standIn.options.sheet = sheet;
+  if (linked) standIn.options.linkedGetClassObject = &OemGetClassObject;
+  standIn.host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, standIn.options);
   if (!standIn.host->Start(problem)) *failure = "start: " + Narrow(problem);
   return standIn;
 }
