@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -124,17 +125,6 @@ class PlatformUITest : public ::testing::Test {
     if (m_ui != nullptr) m_ui->Release();
   }
 
-  // Replaces the plug-in object by one whose pages are all RecordingHandler.
-  void UseRecordingPages() {
-    m_ui->Release();
-    m_ui = nullptr;
-    IClassFactory* factory = nullptr;
-    ASSERT_EQ(S_OK, CreateClassFactory(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory),
-                                       RecordingParts()));
-    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&m_ui)));
-    factory->Release();
-  }
-
   // The core driver's two CommonUIProp calls.
   void CommonUIProp(DWORD mode) {
     m_cuip.pOEMOptItems = nullptr;
@@ -162,12 +152,6 @@ class PlatformUITest : public ::testing::Test {
     CommonUIProp(OEMCUIP_DOCPROP);
     PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_INIT);
     ASSERT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
-  }
-
-  HWND Show(PropertySheetHost& recorder) {
-    std::wstring error;
-    EXPECT_TRUE(recorder.ShowModeless(L"Printing Preferences", nullptr, error)) << plqr::host::Narrow(error);
-    return recorder.Window();
   }
 
   void Destroy(PropertySheetHost& recorder, bool document = true) {
@@ -263,16 +247,33 @@ LRESULT CALLBACK CountingSheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   return CallWindowProcW(g_sheetProc, hwnd, message, wParam, lParam);
 }
 
-TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
-  UseRecordingPages();
+// The class object of the plug-in library with every page RecordingHandler.
+HRESULT STDAPICALLTYPE RecordingClassObject(REFCLSID clsid, REFIID iid, void** out) {
+  return CreateClassFactory(clsid, iid, out, RecordingParts());
+}
+
+// The stand-in's sheet of the recording pages.
+std::unique_ptr<plqr::host::CoreDriverHost> OpenRecordingSheet(plqr::test::StandIn& standIn,
+                                                               bool noPermission) {
+  plqr::host::HostOptions options = standIn.options;
+  options.linkedGetClassObject = RecordingClassObject;
+  options.noPermission = noPermission;
+  auto host = std::make_unique<plqr::host::CoreDriverHost>(*standIn.description, options);
+  std::wstring error;
+  EXPECT_TRUE(host->Start(error) && host->OpenSheet(error)) << plqr::host::Narrow(error);
+  return host;
+}
+
+TEST(PlatformUISheet, AppliesApplyRequestsAndConfirmsApply) {
+  std::string failure;
+  plqr::test::StandIn standIn = plqr::test::StartStandIn(&failure);
+  ASSERT_TRUE(failure.empty()) << failure;
   g_handlerCalls = 0;
   g_requestApplyOnInit = true;
   g_requestApplyOnCommand = false;
-
-  PropertySheetHost recorder;
-  InitDocumentSheet(recorder);
-  ASSERT_EQ(5u, recorder.PageCount());
-  HWND sheet = Show(recorder);
+  auto host = OpenRecordingSheet(standIn, false);
+  ASSERT_EQ(5u, host->Sheet().PageCount());
+  HWND sheet = host->SheetWindow();
   HWND page = PropSheet_GetCurrentPageHwnd(sheet);
   ASSERT_NE(nullptr, page);
   EXPECT_GT(g_handlerCalls, 0);
@@ -306,22 +307,21 @@ TEST_F(PlatformUITest, RealSheetAppliesReadOnlyAndApplyRules) {
 
   // Apply (the sheet sends PSN_APPLY to the pages): CPSUI_OK to the sheet.
   PropSheet_Apply(sheet);
-  PumpUntil([&] { return !recorder.SetResults().empty(); }, 2000);
-  EXPECT_EQ(std::vector<LONG_PTR>{CPSUI_OK}, recorder.SetResults()) << "PSN_APPLY did not report CPSUI_OK";
+  PumpUntil([&] { return !host->Sheet().SetResults().empty(); }, 2000);
+  EXPECT_EQ(std::vector<LONG_PTR>{CPSUI_OK}, host->Sheet().SetResults())
+      << "PSN_APPLY did not report CPSUI_OK";
   NMHDR notify = {page, 0, static_cast<UINT>(PSN_APPLY)};
   EXPECT_EQ(TRUE, CommonPageProc(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify)));
   EXPECT_EQ(PSNRET_NOERROR, GetWindowLongPtrW(page, DWLP_MSGRESULT));
-
-  Destroy(recorder);
+  EXPECT_TRUE(host->Close(false));
 }
 
-TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
-  UseRecordingPages();
-  m_sheetParam.dwFlags = DM_NOPERMISSION;
-  PropertySheetHost recorder;
-  InitDocumentSheet(recorder);
-  HWND sheet = Show(recorder);
-  HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+TEST(PlatformUISheet, PagesAreReadOnlyWithoutPermission) {
+  std::string failure;
+  plqr::test::StandIn standIn = plqr::test::StartStandIn(&failure);
+  ASSERT_TRUE(failure.empty()) << failure;
+  auto host = OpenRecordingSheet(standIn, true);
+  HWND page = PropSheet_GetCurrentPageHwnd(host->SheetWindow());
   ASSERT_NE(nullptr, page);
   int children = 0;
   for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -329,12 +329,8 @@ TEST_F(PlatformUITest, PagesAreReadOnlyWithoutPermission) {
     EXPECT_FALSE(IsWindowEnabled(child)) << "control " << GetDlgCtrlID(child) << " is enabled";
   }
   EXPECT_GT(children, 0);
-  Destroy(recorder);
+  EXPECT_TRUE(host->Close(false));
 }
-
-}  // namespace
-
-namespace {
 
 // The copies item's collate box is read before hiding replaces the item's
 // flags: the real CommonUIProp path of the stand-in, whose description
