@@ -253,14 +253,6 @@ class UnavailableComboTest : public PageTest {
   HWND m_Combo = nullptr;
 };
 
-TEST_F(UnavailableComboTest, ItemDataKeepsItsOtherBits) {
-  SendMessageW(m_Combo, CB_SETITEMDATA, 3, 20010);
-  plqr::SetComboItemUnavailable(m_Combo, 3, true);
-  EXPECT_EQ(20011, SendMessageW(m_Combo, CB_GETITEMDATA, 3, 0));
-  plqr::SetComboItemUnavailable(m_Combo, 3, false);
-  EXPECT_EQ(20010, SendMessageW(m_Combo, CB_GETITEMDATA, 3, 0));
-}
-
 TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
   SetFocus(m_Combo);
   Key(VK_DOWN);

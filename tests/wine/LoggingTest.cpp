@@ -53,58 +53,39 @@ bool Contains(const std::string& haystack, const std::wstring& needle) {
 
 }  // namespace
 
-TEST(Logging, SwitchOnAppendsEachLineWithItsValue) {
+TEST(Logging, NothingIsWrittenUntilTheSwitchIsOnThenEveryLineAsItIs) {
   LoggingSwitch sw;
-  sw.Set(1);
+  sw.Set(2);
   plqr::ResetLoggingState();
+  const std::wstring two = L"VALMERO - LoggingTest => " + Marker(L"two") + L"\r\n";
+  plqr::LogMessage(two.c_str());
+  sw.Remove();
+  plqr::ResetLoggingState();
+  const std::wstring absent = L"VALMERO - LoggingTest => " + Marker(L"absent") + L"\r\n";
+  plqr::LogMessage(absent.c_str());
 
-  // The value formats themselves are the portable formatter's; here the
-  // lines reach the file as they are.
-  const std::wstring start = L"VALMERO - LoggingTest::On() => " + Marker(L"start") + L"\r\n";
-  const std::wstring large = L"VALMERO - LoggingTest::On() => " + Marker(L"large") + L" = ";
+  // The switch is read for every line while it is off, so turning it on
+  // takes effect at once; once on, logging stays on for the process.
+  sw.Set(1);
+  const std::wstring start = L"VALMERO - LoggingTest => " + Marker(L"start") + L"\r\n";
   plqr::LogMessage(start.c_str());
-  const std::wstring letter = L"VALMERO - LoggingTest::On() => " + Marker(L"letter") + L" = ";
+  sw.Set(2);
+  const std::wstring large = L"VALMERO - LoggingTest => " + Marker(L"large") + L" = ";
+  const std::wstring letter = L"VALMERO - LoggingTest => " + Marker(L"letter") + L" = ";
   plqr::LogMessageLong(large.c_str(), 0xFFFFFFFFu);
   plqr::LogMessageChar(letter.c_str(), L'Q');
   plqr::LogMessage(nullptr);
 
   const std::string log = ReadLog();
-  EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(LogPath());
-  EXPECT_TRUE(Contains(log, large + L"-1\r\n"));
-  EXPECT_TRUE(Contains(log, letter + L"Q")) << "a character is written without a line end";
-  // Lines are written as they are: no terminator, no extra line ends.
-  EXPECT_EQ(std::string::npos, log.find('\0'));
-  EXPECT_EQ(std::string::npos, log.find(plqr::ws2s(start) + "\r\n"));
-}
-
-TEST(Logging, SwitchOffOrMissingWritesNothingUntilTurnedOn) {
-  LoggingSwitch sw;
-  sw.Set(2);
-  plqr::ResetLoggingState();
-  const std::wstring two = L"VALMERO - LoggingTest::Off() => " + Marker(L"two") + L"\r\n";
-  plqr::LogMessage(two.c_str());
-
-  sw.Remove();
-  plqr::ResetLoggingState();
-  const std::wstring absent = L"VALMERO - LoggingTest::Off() => " + Marker(L"absent") + L"\r\n";
-  plqr::LogMessage(absent.c_str());
-
-  std::string log = ReadLog();
   EXPECT_FALSE(Contains(log, two));
   EXPECT_FALSE(Contains(log, absent));
-
-  // The switch is read for every line while it is off, so turning it on
-  // takes effect at once; once on, logging stays on for the process.
-  sw.Set(1);
-  const std::wstring on = L"VALMERO - LoggingTest::Off() => " + Marker(L"on") + L"\r\n";
-  plqr::LogMessage(on.c_str());
-  sw.Set(2);
-  const std::wstring still = L"VALMERO - LoggingTest::Off() => " + Marker(L"still") + L"\r\n";
-  plqr::LogMessage(still.c_str());
-
-  log = ReadLog();
-  EXPECT_TRUE(Contains(log, on));
-  EXPECT_TRUE(Contains(log, still));
+  EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(LogPath());
+  // The value formats are the portable formatter's; here the lines reach the
+  // file as they are: no terminator, no extra line ends.
+  EXPECT_TRUE(Contains(log, large + L"-1\r\n"));
+  EXPECT_TRUE(Contains(log, letter + L"Q")) << "a character is written without a line end";
+  EXPECT_EQ(std::string::npos, log.find('\0'));
+  EXPECT_EQ(std::string::npos, log.find(plqr::ws2s(start) + "\r\n"));
 }
 
 TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeNameUnderLocalApplicationData) {
