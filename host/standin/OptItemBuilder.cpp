@@ -19,6 +19,46 @@ std::string AnsiKeyword(const std::u16string& name) {
 
 }  // namespace
 
+OPTITEM& OptItemSet::AddItem(ItemBinding binding, const char* keyword, LPWSTR name, LONG sel, BYTE dmPubId) {
+  m_userData.push_back(USERDATA{});
+  USERDATA& data = m_userData.back();
+  data.dwSize = sizeof(USERDATA);
+  data.dwItemID = m_items.size();
+  if (keyword != nullptr) {
+    m_keywords.emplace_back(keyword);
+    data.pKeyWordName = &m_keywords.back()[0];
+  }
+  OPTITEM item = {};
+  item.cbSize = sizeof(OPTITEM);
+  item.Level = 1;
+  item.Flags = OPTIF_CALLBACK;
+  item.UserData = reinterpret_cast<ULONG_PTR>(&data);
+  item.pName = name;
+  item.Sel = sel;
+  item.DMPubID = dmPubId;
+  m_items.push_back(item);
+  m_bindings.push_back(binding);
+  return m_items.back();
+}
+
+void OptItemSet::SetOptions(OPTITEM& item, BYTE type, std::vector<OPTPARAM> params) {
+  m_params.push_back(std::move(params));
+  OPTTYPE optType = {};
+  optType.cbSize = sizeof(OPTTYPE);
+  optType.Type = type;
+  optType.Count = static_cast<WORD>(m_params.back().size());
+  optType.pOptParam = m_params.back().empty() ? nullptr : m_params.back().data();
+  m_types.push_back(optType);
+  item.pOptType = &m_types.back();
+}
+
+OPTPARAM OptItemSet::Param(LPWSTR data) {
+  OPTPARAM p = {};
+  p.cbSize = sizeof(OPTPARAM);
+  p.pData = data;
+  return p;
+}
+
 const wchar_t* OptItemSet::Keep(std::wstring text) {
   m_texts.push_back(std::move(text));
   return m_texts.back().c_str();
@@ -29,45 +69,6 @@ OptItemSet::OptItemSet(const PrinterDescription& description, const SelectionSta
   auto selected = [&](std::size_t f) {
     return f < state.selected.size() ? state.selected[f] : description.features[f].defaultOption;
   };
-  auto addItem = [&](ItemBinding binding, const char* keyword, LPWSTR name, LONG sel,
-                     BYTE dmPubId) -> OPTITEM& {
-    m_userData.push_back(USERDATA{});
-    USERDATA& data = m_userData.back();
-    data.dwSize = sizeof(USERDATA);
-    data.dwItemID = m_items.size();
-    if (keyword != nullptr) {
-      m_keywords.emplace_back(keyword);
-      data.pKeyWordName = &m_keywords.back()[0];
-    }
-    OPTITEM item = {};
-    item.cbSize = sizeof(OPTITEM);
-    item.Level = 1;
-    item.Flags = OPTIF_CALLBACK;
-    item.UserData = reinterpret_cast<ULONG_PTR>(&data);
-    item.pName = name;
-    item.Sel = sel;
-    item.DMPubID = dmPubId;
-    m_items.push_back(item);
-    m_bindings.push_back(binding);
-    return m_items.back();
-  };
-  auto addType = [&](OPTITEM& item, BYTE type, std::vector<OPTPARAM> params) {
-    m_params.push_back(std::move(params));
-    OPTTYPE optType = {};
-    optType.cbSize = sizeof(OPTTYPE);
-    optType.Type = type;
-    optType.Count = static_cast<WORD>(m_params.back().size());
-    optType.pOptParam = m_params.back().data();
-    m_types.push_back(optType);
-    item.pOptType = &m_types.back();
-  };
-  auto param = [](LPWSTR data) {
-    OPTPARAM p = {};
-    p.cbSize = sizeof(OPTPARAM);
-    p.pData = data;
-    return p;
-  };
-
   // Reserve first: items are handed out by address while the set is built.
   m_items.reserve(description.features.size() + description.installables.size());
   for (std::size_t f = 0; f < description.features.size(); ++f) {
@@ -81,7 +82,7 @@ OptItemSet::OptItemSet(const PrinterDescription& description, const SelectionSta
     const ItemBinding binding{ItemBinding::Kind::Feature, f};
 
     if (standard == StandardItem::CopiesCollate) {
-      OPTITEM& item = addItem(binding, feature.keyword.c_str(), name, copies, DMPUB_COPIES_COLLATE);
+      OPTITEM& item = AddItem(binding, feature.keyword.c_str(), name, copies, DMPUB_COPIES_COLLATE);
       if (selected(f) == OnOption(feature)) item.Flags |= OPTIF_ECB_CHECKED;
       m_checkBoxes.push_back(EXTCHKBOX{});
       EXTCHKBOX& box = m_checkBoxes.back();
@@ -90,37 +91,37 @@ OptItemSet::OptItemSet(const PrinterDescription& description, const SelectionSta
       box.pCheckedName = MAKEINTRESOURCEW(IDS_CPSUI_COLLATE);
       item.pExtChkBox = &box;
       // An up-down item: the unit's name, then the range 1 to MaxCopies.
-      OPTPARAM unit = param(MAKEINTRESOURCEW(IDS_CPSUI_COPIES));
-      OPTPARAM range = param(nullptr);
+      OPTPARAM unit = Param(MAKEINTRESOURCEW(IDS_CPSUI_COPIES));
+      OPTPARAM range = Param(nullptr);
       range.IconID = 1;
       range.lParam = static_cast<LPARAM>(description.maxCopies);
-      addType(item, TVOT_UDARROW, {unit, range});
+      SetOptions(item, TVOT_UDARROW, {unit, range});
       continue;
     }
 
-    OPTITEM& item = addItem(binding, keywordLess ? nullptr : feature.keyword.c_str(), name,
+    OPTITEM& item = AddItem(binding, keywordLess ? nullptr : feature.keyword.c_str(), name,
                             static_cast<LONG>(selected(f)), static_cast<BYTE>(standard));
     std::vector<OPTPARAM> params;
     for (const DescriptionOption& option : feature.options) {
       if (option.nameResourceId != 0) {
-        params.push_back(param(MAKEINTRESOURCEW(option.nameResourceId)));
+        params.push_back(Param(MAKEINTRESOURCEW(option.nameResourceId)));
       } else {
-        params.push_back(param(const_cast<LPWSTR>(Keep(FromU16(option.displayName)))));
+        params.push_back(Param(const_cast<LPWSTR>(Keep(FromU16(option.displayName)))));
       }
     }
-    addType(item, TVOT_LISTBOX, std::move(params));
+    SetOptions(item, TVOT_LISTBOX, std::move(params));
   }
 
   if (sheet == SheetKind::Printer) {
     for (std::size_t u = 0; u < description.installables.size(); ++u) {
       const InstallableUnit& unit = description.installables[u];
       const std::string keyword = AnsiKeyword(unit.name);
-      OPTITEM& item = addItem(ItemBinding{ItemBinding::Kind::InstallableUnit, u}, keyword.c_str(),
+      OPTITEM& item = AddItem(ItemBinding{ItemBinding::Kind::InstallableUnit, u}, keyword.c_str(),
                               const_cast<LPWSTR>(Keep(FromU16(unit.name))),
                               u < state.installed.size() && state.installed[u] ? 1 : 0, DMPUB_NONE);
-      addType(item, TVOT_LISTBOX,
-              {param(const_cast<LPWSTR>(Keep(FromU16(unit.notInstalledName)))),
-               param(const_cast<LPWSTR>(Keep(FromU16(unit.installedName))))});
+      SetOptions(item, TVOT_LISTBOX,
+                 {Param(const_cast<LPWSTR>(Keep(FromU16(unit.notInstalledName)))),
+                  Param(const_cast<LPWSTR>(Keep(FromU16(unit.installedName))))});
     }
   }
 }

@@ -47,6 +47,9 @@ class OptItemSet {
  public:
   OptItemSet(const PrinterDescription& description, const SelectionState& state, short copies,
              SheetKind sheet);
+  // An empty set for items made one by one; the array keeps its address for
+  // up to `capacity` items.
+  explicit OptItemSet(std::size_t capacity) { m_items.reserve(capacity); }
   OptItemSet(const OptItemSet&) = delete;
   OptItemSet& operator=(const OptItemSet&) = delete;
 
@@ -65,6 +68,13 @@ class OptItemSet {
 
   // Sets or clears the unavailable flags of the item's options.
   void MarkUnavailable(std::size_t index, const std::vector<bool>& unavailable);
+
+  // Appends an item whose USERDATA names `keyword` (none when null).
+  OPTITEM& AddItem(ItemBinding binding, const char* keyword, LPWSTR name, LONG sel, BYTE dmPubId);
+  // Gives the item an option type with these options (kept by the set).
+  void SetOptions(OPTITEM& item, BYTE type, std::vector<OPTPARAM> params);
+  // An option named by a text, or by a resource ID (MAKEINTRESOURCEW).
+  static OPTPARAM Param(LPWSTR data);
 
  private:
   const wchar_t* Keep(std::wstring text);

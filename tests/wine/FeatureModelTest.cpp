@@ -10,12 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "FakeDriverUI.h"
+#include "OptItemBuilder.h"
 #include "PrintOem.h"
 #include "ResourceIds.h"
 #include "TestPrinter.h"
@@ -76,56 +76,22 @@ LPTSTR ResourceName(ULONG_PTR id) {
   return reinterpret_cast<LPTSTR>(id);
 }
 
-// The core driver's option items: every item owns its USERDATA (keyword),
-// option type and option names; the array keeps its address.
-class CoreItems {
+// The core driver's option items, stored as the stand-in stores them.
+class CoreItems : public plqr::host::OptItemSet {
  public:
-  CoreItems() { m_items.reserve(32); }
-
+  CoreItems() : OptItemSet(32) {}
   // `keyword` null: an item without keyword. Options are texts or resource
   // IDs (ResourceName).
-  size_t Add(const char* keyword, BYTE pubId, LONG sel, const std::vector<LPTSTR>& options,
-             BYTE type = TVOT_LISTBOX) {
-    OPTITEM item = {};
-    item.cbSize = sizeof(OPTITEM);
-    item.Level = 1;
-    item.Flags = OPTIF_COLLAPSE;
-    item.pName = const_cast<LPTSTR>(L"Feature");
-    item.Sel = sel;
-    item.DMPubID = pubId;
-    if (keyword != nullptr) {
-      m_keywords.emplace_back(keyword);
-      USERDATA& data = m_userData.emplace_back();
-      data.dwSize = sizeof(USERDATA);
-      data.pKeyWordName = m_keywords.back().data();
-      item.UserData = reinterpret_cast<ULONG_PTR>(&data);
-    }
-    std::vector<OPTPARAM>& params = m_params.emplace_back(options.size());
-    for (size_t k = 0; k < options.size(); ++k) {
-      params[k].cbSize = sizeof(OPTPARAM);
-      params[k].pData = options[k];
-    }
-    OPTTYPE& optType = m_types.emplace_back();
-    optType.cbSize = sizeof(OPTTYPE);
-    optType.Type = type;
-    optType.Count = static_cast<WORD>(options.size());
-    optType.pOptParam = params.empty() ? nullptr : params.data();
-    item.pOptType = &optType;
-    m_items.push_back(item);
-    return m_items.size() - 1;
+  void Add(const char* keyword, BYTE pubId, LONG sel, const std::vector<LPTSTR>& options,
+           BYTE type = TVOT_LISTBOX) {
+    OPTITEM& item = AddItem({}, keyword, const_cast<LPTSTR>(L"Feature"), sel, pubId);
+    std::vector<OPTPARAM> params;
+    for (LPTSTR option : options) params.push_back(Param(option));
+    SetOptions(item, type, std::move(params));
   }
-
-  OPTITEM& operator[](size_t index) { return m_items[index]; }
-  OPTITEM* data() { return m_items.data(); }
-  DWORD size() const { return static_cast<DWORD>(m_items.size()); }
-  std::vector<OPTITEM>& items() { return m_items; }
-
- private:
-  std::vector<OPTITEM> m_items;
-  std::deque<std::string> m_keywords;
-  std::deque<USERDATA> m_userData;
-  std::deque<std::vector<OPTPARAM>> m_params;
-  std::deque<OPTTYPE> m_types;
+  OPTITEM& operator[](size_t index) { return Item(index); }
+  OPTITEM* data() { return Items(); }
+  DWORD size() const { return Count(); }
 };
 
 std::vector<std::wstring> Names(const OptionNameDictionary& names, const std::wstring& keyword) {
