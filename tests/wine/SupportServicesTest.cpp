@@ -4,6 +4,7 @@
 // the printing application in the private device mode and the printer data.
 #include <windows.h>
 
+#include <shlwapi.h>
 #include <winddiui.h>
 #include <winspool.h>
 
@@ -202,14 +203,7 @@ TEST(PrinterEvents, InitializeUnpacksTheHelpAndDeleteRemovesIt) {
 
   HandleHelpPrinterEvent(PRINTER_EVENT_INITIALIZE);
   ASSERT_TRUE(FolderExists(help));
-  WIN32_FIND_DATAW found = {};
-  plqr::UniqueFind search(FindFirstFileW((help + L"\\*").c_str(), &found));
-  bool unpacked = false;
-  while (search && !unpacked) {
-    unpacked = wcscmp(found.cFileName, L".") != 0 && wcscmp(found.cFileName, L"..") != 0;
-    if (!FindNextFileW(search.get(), &found)) break;
-  }
-  EXPECT_TRUE(unpacked) << "nothing was unpacked below the help folder";
+  EXPECT_FALSE(PathIsDirectoryEmptyW(help.c_str())) << "nothing was unpacked below the help folder";
 
   // Events other than initialise and delete leave the folder alone; delete
   // takes read-only files too.
