@@ -98,20 +98,19 @@ TEST(PrivateDevmode, DefaultsNeedRoomConvertIntoItselfAndClaimedSize) {
 TEST(PrivateDevmode, RandomRecordsConvertByTheRulesAndStayInsideTheirBuffers) {
   static const size_t kSizes[] = {0, 3, 11, 12, 13, 100, 2000, 5239, 5240, 5241, 7000};
   std::mt19937 rng(20240611);
-  auto randomSize = [&] { return rng() % 3 == 0 ? rng() % 7000 : kSizes[rng() % std::size(kSizes)]; };
-  auto randomHeader = [&](Bytes& r) {
-    if (r.size() < 12) return;
+  auto randomRecord = [&] {
+    Bytes r = Random(rng, rng() % 3 == 0 ? rng() % 7000 : kSizes[rng() % std::size(kSizes)]);
+    if (r.size() < 12) return r;
     const uint32_t claims[] = {
         0, 11, 12, 2000, 5239, 5240, 5241, 0xFFFFFFFFu, uint32_t(r.size()), uint32_t(rng())};
     const uint32_t signatures[] = {kSignature, kForeign, uint32_t(rng())};
     PutHeader(r, claims[rng() % std::size(claims)], signatures[rng() % 3], rng());
+    return r;
   };
   for (int iteration = 0; iteration < 4000; ++iteration) {
     SCOPED_TRACE("iteration " + std::to_string(iteration));
-    Bytes inBytes = Random(rng, randomSize());
-    Bytes outBytes = Random(rng, randomSize());
-    randomHeader(inBytes);
-    randomHeader(outBytes);
+    const Bytes inBytes = randomRecord();
+    Bytes outBytes = randomRecord();
     Bytes in = inBytes;
     Bytes out = outBytes;
     const bool inMissing = rng() % 20 == 0;
