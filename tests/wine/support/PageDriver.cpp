@@ -46,10 +46,6 @@ void PageDriver::Notify(int id, UINT code) {
   SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
 }
 
-bool PageDriver::Shown(int id) const {
-  return (GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 std::wstring PageDriver::Text(int id) const {
   return WindowText(Item(id));
 }
@@ -58,38 +54,21 @@ int PageDriver::Selection(int id) const {
   return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
 }
 
-int PageDriver::Count(int id) const {
-  return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0));
-}
-
-std::wstring PageDriver::EntryText(int id, int index) const {
-  const LRESULT length = SendMessageW(Item(id), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return L"<none>";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(Item(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
 int PageDriver::Find(int id, const std::wstring& text) const {
   return static_cast<int>(SendMessageW(Item(id), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-bool PageDriver::Unavailable(int id, int index) const {
-  return (SendMessageW(Item(id), CB_GETITEMDATA, static_cast<WPARAM>(index), 0) & 1) != 0;
-}
-
 std::vector<int> PageDriver::UnavailableEntries(int id) const {
   std::vector<int> entries;
-  for (int i = 0; i < Count(id); ++i) {
-    if (Unavailable(id, i)) entries.push_back(i);
+  for (int i = 0; i < ComboCount(Page(), id); ++i) {
+    if (IsComboItemUnavailable(Item(id), i)) entries.push_back(i);
   }
   return entries;
 }
 
 bool PageDriver::HintShown(int index) const {
-  return Shown(kFirstHintIcon + index);
+  return IsShown(Page(), kFirstHintIcon + index);
 }
 
 UINT PageDriver::HintText(int index) const {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "CoreDriverHost.h"
+#include "controls/ControlHelpers.h"
+#include "controls/UnavailableCombo.h"
 #include "core/PrivateDevmode.h"
 
 class CCommonTabs;
@@ -35,13 +37,13 @@ class PageDriver {
 
   bool Checked(int id) const { return IsDlgButtonChecked(Page(), id) == BST_CHECKED; }
   bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-  bool Shown(int id) const;
+  bool Shown(int id) const { return IsShown(Page(), id); }
   std::wstring Text(int id) const;
   int Selection(int id) const;
-  int Count(int id) const;
-  std::wstring EntryText(int id, int index) const;
+  int Count(int id) const { return ComboCount(Page(), id); }
+  std::wstring EntryText(int id, int index) const { return ComboItemText(Page(), id, index); }
   int Find(int id, const std::wstring& text) const;
-  bool Unavailable(int id, int index) const;
+  bool Unavailable(int id, int index) const { return IsComboItemUnavailable(Item(id), index); }
   std::vector<int> UnavailableEntries(int id) const;
   // The hint icon `index` of the page (0 first): shown, and its string.
   bool HintShown(int index) const;
