@@ -1,6 +1,6 @@
 // The helpers every page and dialog shares: subclassing through the
 // "SubClassControl" property, hint icons, and owner-drawn lists with
-// unavailable items, driven on a real page of the resource library.
+// unavailable items, driven on the print settings page of the stand-in's sheet.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "PageDriver.h"
 #include "ResourceIds.h"
 #include "WineTestSupport.h"
 #include "controls/HintIcon.h"
 #include "controls/SubclassControl.h"
 #include "controls/UnavailableCombo.h"
+#include "core/PageParams.h"
 #include "support/ResourceStrings.h"
 
 namespace {
@@ -81,62 +83,8 @@ TEST(SubclassControl, PassesOnWhatItDoesNotConsumeAndRestoresOnDestroy) {
   EXPECT_EQ(0, g_replacementAfterDestroy) << "nothing reaches the replacement after WM_DESTROY";
 }
 
-// --- A real page ---------------------------------------------------------------
-
-int g_drawItemCalls = 0;
-int g_selChanges = 0;
-
-// The page's procedure: draws its owner-drawn list through the shared
-// helper and counts the selection changes it is told of.
-INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_DRAWITEM:
-      if (wParam == IDC_COMBO_NUP) {
-        ++g_drawItemCalls;
-        return plqr::DrawUnavailableComboItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      }
-      return FALSE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_COMBO_NUP && HIWORD(wParam) == CBN_SELCHANGE) ++g_selChanges;
-      return FALSE;
-    default:
-      return FALSE;
-  }
-}
-
-// One top-level window holds the pages of every test: Wine without a window
-// manager waits two seconds for each managed top-level window it takes down.
-HWND SharedHost() {
-  static const HWND host = CreateWindowExW(0, L"STATIC", L"Printing Preferences", WS_POPUP | WS_VISIBLE, 0, 0,
-                                           520, 520, nullptr, nullptr, nullptr, nullptr);
-  return host;
-}
-
-class PageTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_Resources) << "PLQRDVXSRES.DLL did not load";
-    m_Host = SharedHost();
-    ASSERT_NE(nullptr, m_Host);
-    m_Page =
-        CreateDialogParamW(m_Resources.get(), MAKEINTRESOURCEW(IDD_PRINT_SETTINGS_TAB), m_Host, PageProc, 0);
-    ASSERT_NE(nullptr, m_Page);
-    EnableWindow(m_Page, TRUE);
-    ShowWindow(m_Page, SW_SHOW);
-    UpdateWindow(m_Host);
-    PumpPending();
-  }
-  void TearDown() override {
-    if (m_Page != nullptr) DestroyWindow(m_Page);
-    PumpPending();
-  }
-
-  plqr::test::LoadedModule m_Resources{L"PLQRDVXSRES.DLL"};
-  HWND m_Host = nullptr;
-  HWND m_Page = nullptr;
-};
+// The print settings page of a fresh sheet of the stand-in for every test.
+using PageTest = plqr::test::SheetTest<0>;
 
 // --- Hint icons ---------------------------------------------------------------
 
@@ -152,15 +100,16 @@ std::wstring TooltipText(HWND tip, HWND hint) {
 }
 
 TEST_F(PageTest, HintIconBesideAControlShowsItsTextOnClick) {
-  HWND first = plqr::CreateHintIcon(m_Page);
-  HWND second = plqr::CreateHintIcon(m_Page);
+  const HWND page = Page().Page();
+  HWND first = plqr::CreateHintIcon(page);
+  HWND second = plqr::CreateHintIcon(page);
   ASSERT_NE(nullptr, first);
   ASSERT_NE(nullptr, second);
-  EXPECT_EQ(IDC_HINT_ICON_FIRST + 1, GetDlgCtrlID(second));
+  EXPECT_EQ(GetDlgCtrlID(first) + 1, GetDlgCtrlID(second)) << "the next free hint ID";
   EXPECT_FALSE(IsWindowVisible(first)) << "hidden until a constraint shows it";
   EXPECT_NE(0, SendMessageW(first, STM_GETICON, 0, 0)) << "the information icon";
 
-  plqr::ShowHintIcon(first, GetDlgItem(m_Page, IDC_GROUP_DUPLEX), IDS_HINT_DUPLEX_LOCKED, -35, 0);
+  plqr::ShowHintIcon(first, Page().Item(IDC_GROUP_DUPLEX), IDS_HINT_DUPLEX_LOCKED, -35, 0);
   EXPECT_TRUE(IsWindowVisible(first));
 
   // The help pointer over it.
@@ -170,7 +119,8 @@ TEST_F(PageTest, HintIconBesideAControlShowsItsTextOnClick) {
 
   // A click shows the string. Wine's HTML Help shows no text pop-up, so the
   // text appears in the tooltip beside the icon.
-  const std::wstring expected = LoadStringFromResource(m_Resources.get(), IDS_HINT_DUPLEX_LOCKED, 1024);
+  const auto resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(page, GWLP_HINSTANCE));
+  const std::wstring expected = LoadStringFromResource(resources, IDS_HINT_DUPLEX_LOCKED, 1024);
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(expected, plqr::HintIconText(first));
   SendMessageW(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -197,24 +147,22 @@ COMBOBOXINFO ComboInfo(HWND combo) {
   return info;
 }
 
+// The page's pages-per-sheet list, where a front cover in use makes the
+// booklet (item 1) unavailable.
 class UnavailableComboTest : public PageTest {
  protected:
   void SetUp() override {
     PageTest::SetUp();
     if (HasFatalFailure()) return;
-    m_Combo = GetDlgItem(m_Page, IDC_COMBO_NUP);
-    ASSERT_NE(nullptr, m_Combo);
-    for (const wchar_t* name :
-         {L"1 page", L"Booklet", L"2 pages", L"4 pages", L"6 pages", L"8 pages", L"9 pages", L"16 pages"}) {
-      SendMessageW(m_Combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    }
-    SendMessageW(m_Combo, CB_SETCURSEL, 0, 0);
-    plqr::SetComboItemUnavailable(m_Combo, 1, true);
-    ASSERT_TRUE(plqr::SubclassUnavailableCombo(m_Combo));
-    g_selChanges = 0;
-    g_drawItemCalls = 0;
+    m_Combo = Page().Item(IDC_COMBO_NUP);
+    Page().Private().abFrontCover[0] = 3;
+    VENDORRETURNITEMS changed;
+    Page().NotifyConstraints(changed);
+    ASSERT_TRUE(Page().Unavailable(IDC_COMBO_NUP, 1));
+    ASSERT_EQ(0, Selection());
   }
   int Selection() const { return static_cast<int>(SendMessageW(m_Combo, CB_GETCURSEL, 0, 0)); }
+  int PagesPerSheet() { return Page().Private().wPagesPerSheet; }
   void Key(WPARAM key) { SendMessageW(m_Combo, WM_KEYDOWN, key, 1); }
 
   HWND m_Combo = nullptr;
@@ -224,12 +172,12 @@ TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
   SetFocus(m_Combo);
   Key(VK_DOWN);
   EXPECT_EQ(2, Selection()) << "down skips the unavailable booklet";
-  EXPECT_EQ(1, g_selChanges) << "the page hears of the change";
+  EXPECT_EQ(2, PagesPerSheet()) << "the page hears of the change";
   Key(VK_UP);
   EXPECT_EQ(0, Selection());
+  EXPECT_EQ(1, PagesPerSheet());
   Key(VK_UP);
   EXPECT_EQ(0, Selection()) << "nothing above the first item";
-  EXPECT_EQ(2, g_selChanges);
 
   // Nothing available below: the key does nothing.
   plqr::SetComboItemUnavailable(m_Combo, 6, true);
@@ -237,7 +185,7 @@ TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
   SendMessageW(m_Combo, CB_SETCURSEL, 5, 0);
   Key(VK_DOWN);
   EXPECT_EQ(5, Selection());
-  EXPECT_EQ(2, g_selChanges);
+  EXPECT_EQ(1, PagesPerSheet()) << "the page was told of nothing";
 
   // In the open list the keys move the list's highlight the same way.
   SendMessageW(m_Combo, CB_SETCURSEL, 0, 0);
@@ -250,7 +198,8 @@ TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
 }
 
 TEST_F(UnavailableComboTest, AListChoiceOfAnUnavailableItemIsRefused) {
-  SendMessageW(m_Combo, CB_SETCURSEL, 3, 0);
+  Page().Choose(IDC_COMBO_NUP, 3);
+  ASSERT_EQ(4, PagesPerSheet());
   SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
   const COMBOBOXINFO info = ComboInfo(m_Combo);
   ASSERT_NE(nullptr, info.hwndList);
@@ -262,7 +211,7 @@ TEST_F(UnavailableComboTest, AListChoiceOfAnUnavailableItemIsRefused) {
                reinterpret_cast<LPARAM>(info.hwndList));
   PumpPending();
   EXPECT_EQ(3, Selection()) << "the previous selection stays";
-  EXPECT_EQ(0, g_selChanges) << "the page is not told of a refused choice";
+  EXPECT_EQ(4, PagesPerSheet()) << "the page is not told of a refused choice";
   EXPECT_FALSE(SendMessageW(m_Combo, CB_GETDROPPEDSTATE, 0, 0)) << "the list closes";
 }
 
@@ -272,10 +221,8 @@ TEST_F(UnavailableComboTest, HighlightInTheOpenListMovesOffUnavailableItems) {
   const COMBOBOXINFO info = ComboInfo(m_Combo);
   ASSERT_NE(nullptr, info.hwndList);
   PumpPending();
-  g_drawItemCalls = 0;
   // The mouse moving over an entry highlights it.
   SendMessageW(info.hwndList, LB_SETCURSEL, 1, 0);
-  EXPECT_GT(g_drawItemCalls, 0) << "WM_DRAWITEM did not reach the page";
   EXPECT_TRUE(PumpUntil([&] { return SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0) == 3; }, 2000))
       << "the highlight stays at " << SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0);
 
@@ -302,7 +249,7 @@ int CountPixels(HWND combo, COLORREF colour) {
 }
 
 TEST_F(UnavailableComboTest, UnavailableItemsAreDrawnGrey) {
-  SetFocus(GetDlgItem(m_Page, IDC_CHECK_COLLATE));  // no highlight in the selection field
+  SetFocus(Page().Item(IDC_CHECK_COLLATE));  // no highlight in the selection field
   const COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
   const COLORREF black = GetSysColor(COLOR_WINDOWTEXT);
   ASSERT_NE(grey, black);
@@ -311,7 +258,6 @@ TEST_F(UnavailableComboTest, UnavailableItemsAreDrawnGrey) {
   SendMessageW(m_Combo, CB_SETCURSEL, 1, 0);
   RedrawWindow(m_Combo, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   PumpPending();
-  EXPECT_GT(g_drawItemCalls, 0) << "WM_DRAWITEM did not reach the page";
   EXPECT_GT(CountPixels(m_Combo, grey), 0) << "the unavailable item is not grey";
   EXPECT_EQ(0, CountPixels(m_Combo, black)) << "the unavailable item has text-coloured pixels";
 

@@ -27,15 +27,6 @@ class PrintSettingsTabTest : public plqr::test::SheetTest<0> {
     return LoadStringFromResource(
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_page->Page(), GWLP_HINSTANCE)), id);
   }
-  // Another page or dialog changed what these rules read, and tells the sheet.
-  void NotifyConstraints(VENDORRETURNITEMS& changed) {
-    PAGEPARAMS params = {};
-    params.m_pVendorDevmode = &Page().Private();
-    params.pPublicDM = &Page().Public();
-    params.m_pCommonTabs = Page().Session();
-    ASSERT_NE(nullptr, params.m_pCommonTabs);
-    params.m_pCommonTabs->NotifyConstraintChange(&params, &changed);
-  }
   bool DuplexLocked() {
     return !Page().Enabled(IDC_RADIO_DUPLEX_OFF) && !Page().Enabled(IDC_RADIO_DUPLEX_LONGEDGE) &&
            !Page().Enabled(IDC_RADIO_DUPLEX_SHORTEDGE);
@@ -164,7 +155,7 @@ TEST_F(PrintSettingsTabTest, RulesOfTheOtherPagesLockWhatTheyMust) {
   // A media type that never goes through the duplex unit.
   VENDORRETURNITEMS changed;
   changed.m_Items[L"MediaType"] = 6;
-  NotifyConstraints(changed);
+  Page().NotifyConstraints(changed);
   EXPECT_TRUE(page.Checked(IDC_RADIO_DUPLEX_OFF));
   EXPECT_TRUE(DuplexLocked());
   EXPECT_EQ(DMDUP_SIMPLEX, page.Public().dmDuplex);
@@ -176,7 +167,7 @@ TEST_F(PrintSettingsTabTest, RulesOfTheOtherPagesLockWhatTheyMust) {
   // A layout mode of the advanced page other than normal.
   VENDORRETURNITEMS plain;
   page.Private().sPageProcessingMode = 2;
-  NotifyConstraints(plain);
+  Page().NotifyConstraints(plain);
   EXPECT_FALSE(page.Enabled(IDC_COMBO_NUP));
   ASSERT_TRUE(page.HintShown(0));
   EXPECT_EQ(static_cast<UINT>(IDS_HINT_NUP_LOCKED), page.HintText(0));
@@ -185,14 +176,14 @@ TEST_F(PrintSettingsTabTest, RulesOfTheOtherPagesLockWhatTheyMust) {
   // A front cover in use.
   page.Private().sPageProcessingMode = 1;
   page.Private().abFrontCover[0] = 3;
-  NotifyConstraints(plain);
+  Page().NotifyConstraints(plain);
   EXPECT_TRUE(page.Enabled(IDC_COMBO_NUP));
   EXPECT_FALSE(page.Enabled(IDC_EDIT_BOOKLET_VALUE));
   EXPECT_TRUE(page.Unavailable(IDC_COMBO_NUP, 1));
   EXPECT_TRUE(DuplexLocked());
 
   page.Private().abFrontCover[0] = 0;
-  NotifyConstraints(plain);
+  Page().NotifyConstraints(plain);
   EXPECT_FALSE(DuplexLocked());
   EXPECT_FALSE(page.Unavailable(IDC_COMBO_NUP, 1));
   EXPECT_FALSE(page.HintShown(0));

@@ -6,6 +6,8 @@
 #include "StandIn.h"
 #include "UserInput.h"
 #include "WineTestSupport.h"
+#include "core/CommonTabs.h"
+#include "core/PageParams.h"
 
 namespace plqr::test {
 
@@ -98,6 +100,15 @@ const plqr::host::UpdateRecord* PageDriver::LastUpdate(const char* key) const {
 
 CCommonTabs* PageDriver::Session() const {
   return SessionOf(Page());
+}
+
+void PageDriver::NotifyConstraints(VENDORRETURNITEMS& changed) const {
+  PAGEPARAMS params = {};
+  params.m_pVendorDevmode = &Private();
+  params.pPublicDM = &Public();
+  params.m_pCommonTabs = Session();
+  ASSERT_NE(nullptr, params.m_pCommonTabs);
+  params.m_pCommonTabs->NotifyConstraintChange(&params, &changed);
 }
 
 }  // namespace plqr::test

@@ -15,6 +15,7 @@
 #include "core/PrivateDevmode.h"
 
 class CCommonTabs;
+struct VENDORRETURNITEMS;
 
 namespace plqr::test {
 
@@ -59,6 +60,9 @@ class PageDriver {
   LONG ItemSel(const char* key) const;
   const plqr::host::UpdateRecord* LastUpdate(const char* key) const;
   CCommonTabs* Session() const;
+  // Another page or dialog changed what the pages' rules read, and tells the
+  // sheet (as VENDORRETURNITEMS, filled by the pages for the write-back).
+  void NotifyConstraints(VENDORRETURNITEMS& changed) const;
 
  private:
   void Check(const std::string& failure, int id) const;
