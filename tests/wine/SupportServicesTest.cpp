@@ -229,12 +229,6 @@ TEST(HelpViewer, TopicPathIsBuiltBelowTheDriverDirectory) {
   EXPECT_EQ("C:\\d\\3\\Help\\\\ZLVS.chm::/", Narrow(HelpTopicPath(L"C:\\d", L"", nullptr)));
 }
 
-TEST(HelpViewer, ShowsNothingForAMissingHelpFile) {
-  // Without a resource library there is no language folder, so the path
-  // names no existing file.
-  EXPECT_FALSE(ShowHelpTopic(nullptr, nullptr, L"IDH_PAPER_PAGE.htm"));
-}
-
 // ---- Printing application ----
 
 int g_clientAsked = 0;
@@ -261,13 +255,6 @@ TEST(PrintingApplication, NameToRecordFollowsTheHostProcess) {
   EXPECT_EQ(1, g_clientAsked);
   EXPECT_EQ("splwow64.exe", Narrow(AppModuleNameToRecord(L"splwow64.exe", FailingClient)));
   EXPECT_EQ("an-application-with-a-very-long", Narrow(AppModuleNameToRecord(L"splwow64.exe", LongClient)));
-}
-
-TEST(PrintingApplication, ModuleNameOfAProcess) {
-  EXPECT_EQ(Narrow(kTestExeName), Narrow(Lower(ProcessModuleBaseName(GetCurrentProcessId()))));
-  EXPECT_EQ("", Narrow(ProcessModuleBaseName(0xFFFFFFF0u)));
-  // Outside the print host there is no client application.
-  EXPECT_EQ("", Narrow(PrintClientModuleName()));
 }
 
 std::wstring ReadModuleNameData(HANDLE printer, DWORD& type, DWORD& size) {
