@@ -50,14 +50,10 @@ class PaperTabTest : public plqr::test::SheetTest<kPaperPage> {
   }
 
   int Paper(const wchar_t* name) { return Page().Find(IDC_COMBO_PAPERSIZE, name); }
-  // The core driver's option index of a paper, by its name in the description.
-  LONG OptionOf(const char16_t* name) {
-    for (const auto& feature : m_standIn.description->features) {
-      if (feature.keyword != "PaperSize") continue;
-      for (size_t i = 0; i < feature.options.size(); ++i)
-        if (feature.options[i].displayName == name) return static_cast<LONG>(i);
-    }
-    return -1;
+  // The name of the core driver's paper option now selected.
+  std::wstring CorePaper() {
+    const OPTITEM* item = Host().Item("PaperSize");
+    return item != nullptr ? item->pOptType->pOptParam[item->Sel].pData : L"";
   }
 };
 
@@ -79,10 +75,9 @@ TEST_F(PaperTabTest, OpensWithTheSettingsAndTheHiddenFinishingControls) {
 
 TEST_F(PaperTabTest, AChosenPaperIsTheCoreDriversOptionOfThatName) {
   PageDriver& page = Page();
-  for (const auto& [name, name16] : {std::pair{L"Letter", u"Letter"}, std::pair{L"Legal", u"Legal"},
-                                     std::pair{L"Envelope DL", u"Envelope DL"}}) {
+  for (const wchar_t* name : {L"Letter", L"Legal", L"Envelope DL"}) {
     page.Choose(IDC_COMBO_PAPERSIZE, Paper(name));
-    EXPECT_EQ(OptionOf(name16), page.ItemSel("PaperSize")) << std::wstring(name);
+    EXPECT_EQ(name, CorePaper());
     ASSERT_NE(nullptr, page.LastUpdate("PaperSize"));
     EXPECT_TRUE(page.LastUpdate("PaperSize")->accepted);
   }
