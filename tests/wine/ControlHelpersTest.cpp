@@ -17,7 +17,6 @@
 #include "controls/SubclassControl.h"
 #include "controls/UnavailableCombo.h"
 #include "core/PageParams.h"
-#include "support/ResourceStrings.h"
 
 namespace {
 
@@ -119,8 +118,7 @@ TEST_F(PageTest, HintIconBesideAControlShowsItsTextOnClick) {
 
   // A click shows the string. Wine's HTML Help shows no text pop-up, so the
   // text appears in the tooltip beside the icon.
-  const auto resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(page, GWLP_HINSTANCE));
-  const std::wstring expected = LoadStringFromResource(resources, IDS_HINT_DUPLEX_LOCKED, 1024);
+  const std::wstring expected = Page().String(IDS_HINT_DUPLEX_LOCKED);
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(expected, plqr::HintIconText(first));
   SendMessageW(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
-#include <vector>
 
 #include "PrinterSetup.h"
 #include "support/ConversionsWin.h"
@@ -29,14 +28,6 @@ struct LoggingSwitch {
   }
   void Remove() { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kPrintKey, kSwitchValue); }
 };
-
-std::wstring LogPath() {
-  return plqr::GetVendorSettingsFolder() + L"\\DriverLog.txt";
-}
-
-std::string ReadLog() {
-  return plqr::host::ReadSmallFile(LogPath());
-}
 
 // A marker no other line of the shared log carries.
 std::wstring Marker(const wchar_t* what) {
@@ -76,10 +67,11 @@ TEST(Logging, NothingIsWrittenUntilTheSwitchIsOnThenEveryLineAsItIs) {
   plqr::LogMessageChar(letter.c_str(), L'Q');
   plqr::LogMessage(nullptr);
 
-  const std::string log = ReadLog();
+  const std::wstring path = plqr::GetVendorSettingsFolder() + L"\\DriverLog.txt";
+  const std::string log = plqr::host::ReadSmallFile(path);
   EXPECT_FALSE(Contains(log, two));
   EXPECT_FALSE(Contains(log, absent));
-  EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(LogPath());
+  EXPECT_TRUE(Contains(log, start)) << "no start line in " << plqr::ws2s(path);
   // The value formats are the portable formatter's; here the lines reach the
   // file as they are: no terminator, no extra line ends.
   EXPECT_TRUE(Contains(log, large + L"-1\r\n"));

@@ -17,7 +17,6 @@
 #include "core/PageParams.h"
 #include "core/SettingsMessages.h"
 #include "plugin/Plugin.h"
-#include "support/ResourceStrings.h"
 
 namespace {
 
@@ -85,10 +84,6 @@ class QuickSettingsTest : public plqr::test::SheetTest<0> {
   }
 
   static HWND PanelOf(HWND page) { return FindWindowExW(page, nullptr, L"#32770", nullptr); }
-  std::wstring ResourceString(UINT id) const {
-    return LoadStringFromResource(
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_page->Page(), GWLP_HINSTANCE)), id, 1024);
-  }
   BYTE& SettingsChanged() { return m_page->Private().bSettingsChanged; }
 
   CCommonTabs* m_session = nullptr;
@@ -156,7 +151,7 @@ TEST_F(QuickSettingsTest, ThePanelListsThePresetsAndFollowsTheirEvents) {
   EXPECT_LE(placed.bottom, client.bottom);
 
   HWND list = GetDlgItem(panel, IDC_COMBO_QUICKSETTINGS);
-  const std::wstring factory = ResourceString(IDS_QS_FACTORY_DEFAULTS);
+  const std::wstring factory = Page().String(IDS_QS_FACTORY_DEFAULTS);
   ASSERT_EQ(2, SendMessageW(list, CB_GETCOUNT, 0, 0));
   EXPECT_EQ(0, SendMessageW(list, CB_GETCURSEL, 0, 0));
 
@@ -211,7 +206,7 @@ TEST_F(QuickSettingsTest, ThePanelButtonsAskThePage) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerNo);
   SendMessageW(GetDlgItem(panel, IDC_BUTTON_QUICKSETTINGS_SAVEAS), BM_CLICK, 0, 0);
   KillTimer(nullptr, timer);
-  EXPECT_EQ(ResourceString(IDS_QS_SAVE_CHANGED_QUESTION), g_questionText);
+  EXPECT_EQ(Page().String(IDS_QS_SAVE_CHANGED_QUESTION), g_questionText);
   EXPECT_EQ(1, SettingsChanged());
 }
 

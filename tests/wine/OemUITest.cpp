@@ -84,20 +84,6 @@ TEST_F(OemUITest, FactoryAnswersBothClassIdsAndNothingElse) {
   EXPECT_EQ(S_OK, m_canUnloadNow());
 }
 
-TEST_F(OemUITest, QueryInterfaceAnswersOnlyUnknownAndUi2) {
-  IPrintOemUI2* ui = CreateOemUI();
-  ASSERT_NE(nullptr, ui);
-  void* out = reinterpret_cast<void*>(0x1234);
-  EXPECT_EQ(E_NOINTERFACE, ui->QueryInterface(IID_IPrintOemUI, &out));
-
-  IUnknown* unknown = nullptr;
-  ASSERT_EQ(S_OK, ui->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)));
-  EXPECT_EQ(1u, unknown->Release());
-  EXPECT_EQ(S_FALSE, m_canUnloadNow()) << "an object is alive";
-  EXPECT_EQ(0u, ui->Release());
-  EXPECT_EQ(S_OK, m_canUnloadNow());
-}
-
 TEST_F(OemUITest, GetInfoChecksModeAndBuffer) {
   IPrintOemUI2* ui = CreateOemUI();
   ASSERT_NE(nullptr, ui);
@@ -240,9 +226,16 @@ TEST_F(OemUITest, DefaultPublicPaperFollowsTheCountry) {
   ui->Release();
 }
 
-TEST_F(OemUITest, PublishDriverInterfaceKeepsTheFirstHelper) {
+TEST_F(OemUITest, ObjectAnswersUnknownAndUi2OnlyAndKeepsTheFirstHelper) {
   IPrintOemUI2* ui = CreateOemUI();
   ASSERT_NE(nullptr, ui);
+  void* out = reinterpret_cast<void*>(0x1234);
+  EXPECT_EQ(E_NOINTERFACE, ui->QueryInterface(IID_IPrintOemUI, &out));
+  IUnknown* unknown = nullptr;
+  ASSERT_EQ(S_OK, ui->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)));
+  EXPECT_EQ(1u, unknown->Release());
+  EXPECT_EQ(S_FALSE, m_canUnloadNow()) << "an object is alive";
+
   plqr::test::FakeDriverUI refuses(false);
   EXPECT_EQ(E_FAIL, ui->PublishDriverInterface(&refuses));
 
@@ -252,8 +245,9 @@ TEST_F(OemUITest, PublishDriverInterfaceKeepsTheFirstHelper) {
   EXPECT_EQ(2u, first.refs);
   EXPECT_EQ(S_OK, ui->PublishDriverInterface(&later));
   EXPECT_EQ(1u, later.refs) << "a later helper must not be kept";
-  ui->Release();
+  EXPECT_EQ(0u, ui->Release());
   EXPECT_EQ(1u, first.refs) << "the helper is released with the object";
+  EXPECT_EQ(S_OK, m_canUnloadNow());
 }
 
 TEST_F(OemUITest, DocumentEventFilterAndResults) {

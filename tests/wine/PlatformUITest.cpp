@@ -21,14 +21,11 @@
 #include "WineTestSupport.h"
 #include "core/ClassIds.h"
 #include "core/CommonTabs.h"
-#include "core/ModuleState.h"
 #include "core/OemCF.h"
 #include "core/OemUI.h"
 #include "core/PlatformUI.h"
 #include "core/PrivateDevmode.h"
-#include "core/UiInterface.h"
 #include "plugin/Plugin.h"
-#include "support/ResourceStrings.h"
 
 namespace {
 
@@ -95,10 +92,6 @@ class PlatformUITest : public ::testing::Test {
     ASSERT_TRUE(plqr::test::EnsureTestPrinter(&failure)) << failure;
     m_printer = plqr::test::OpenTestPrinter();
     ASSERT_TRUE(m_printer);
-    // The plug-in code runs inside this executable; its module file (for the
-    // common-controls manifest) is the real DLL, as in a driver process.
-    ASSERT_TRUE(m_dll) << "PLQRDVXSUI.DLL did not load";
-    plqr::SetModuleInstance(m_dll.get());
     IClassFactory* factory = nullptr;
     ASSERT_EQ(S_OK, OemGetClassObject(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
     ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&m_ui)));
@@ -164,7 +157,6 @@ class PlatformUITest : public ::testing::Test {
     EXPECT_EQ(1, info.Result);
   }
 
-  plqr::test::LoadedModule m_dll{L"PLQRDVXSUI.DLL"};
   plqr::UniquePrinter m_printer;
   IPrintOemUI2* m_ui = nullptr;
   std::vector<BYTE> m_private = std::vector<BYTE>(plqr::kPrivateDevmodeSize);

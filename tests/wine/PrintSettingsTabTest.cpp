@@ -15,7 +15,6 @@
 #include "core/CommonTabs.h"
 #include "core/PageParams.h"
 #include "core/SettingsMessages.h"
-#include "support/ResourceStrings.h"
 
 namespace {
 
@@ -23,10 +22,6 @@ using plqr::test::PageDriver;
 
 class PrintSettingsTabTest : public plqr::test::SheetTest<0> {
  protected:
-  std::wstring ResourceString(UINT id) const {
-    return LoadStringFromResource(
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_page->Page(), GWLP_HINSTANCE)), id);
-  }
   bool DuplexLocked() {
     return !Page().Enabled(IDC_RADIO_DUPLEX_OFF) && !Page().Enabled(IDC_RADIO_DUPLEX_LONGEDGE) &&
            !Page().Enabled(IDC_RADIO_DUPLEX_SHORTEDGE);
@@ -42,7 +37,7 @@ TEST_F(PrintSettingsTabTest, OpensWithTheSettingsOfTheDeviceModes) {
   EXPECT_TRUE(page.UnavailableEntries(IDC_COMBO_NUP).empty());
   EXPECT_FALSE(page.Enabled(IDC_CHECK_PAGEBORDERS));
   EXPECT_FALSE(page.Enabled(IDC_COMBO_FIRSTPAGE));
-  EXPECT_EQ(ResourceString(IDS_LABEL_PAGE_ORDER), page.Text(IDC_LABEL_FIRSTPAGE));
+  EXPECT_EQ(Page().String(IDS_LABEL_PAGE_ORDER), page.Text(IDC_LABEL_FIRSTPAGE));
   for (int id :
        {IDC_CHECK_BOOKLET_OPTION, IDC_EDIT_BOOKLET_VALUE, IDC_CHECK_ROTATIONSORT, IDC_BUTTON_JOBTYPE_DETAILS})
     EXPECT_FALSE(page.Shown(id)) << id;
@@ -87,8 +82,8 @@ TEST_F(PrintSettingsTabTest, OrientationAndPagesPerSheetChooseTheOrderOfThePages
   page.Choose(IDC_COMBO_NUP, 2);  // two pages per sheet
   EXPECT_EQ(2, page.Private().wPagesPerSheet);
   EXPECT_EQ(1, page.ItemSel("Nup"));
-  EXPECT_EQ(ResourceString(IDS_LABEL_TWO_PAGE_ORDER), page.Text(IDC_LABEL_FIRSTPAGE));
-  EXPECT_EQ(ResourceString(IDS_TWO_PAGE_LEFT_TO_RIGHT), page.EntryText(IDC_COMBO_FIRSTPAGE, 0));
+  EXPECT_EQ(Page().String(IDS_LABEL_TWO_PAGE_ORDER), page.Text(IDC_LABEL_FIRSTPAGE));
+  EXPECT_EQ(Page().String(IDS_TWO_PAGE_LEFT_TO_RIGHT), page.EntryText(IDC_COMBO_FIRSTPAGE, 0));
   page.Choose(IDC_COMBO_FIRSTPAGE, 1);
   EXPECT_EQ(1u, page.Private().dwFirstPage);
   EXPECT_EQ(1, page.ItemSel("FirstPage"));
@@ -98,7 +93,7 @@ TEST_F(PrintSettingsTabTest, OrientationAndPagesPerSheetChooseTheOrderOfThePages
   EXPECT_EQ(DMORIENT_LANDSCAPE, page.Public().dmOrientation);
   EXPECT_NE(0u, page.Public().dmFields & DM_ORIENTATION);
   EXPECT_EQ(1, page.ItemSel("Orientation"));
-  EXPECT_EQ(ResourceString(IDS_TWO_PAGE_TOP_TO_BOTTOM), page.EntryText(IDC_COMBO_FIRSTPAGE, 0));
+  EXPECT_EQ(Page().String(IDS_TWO_PAGE_TOP_TO_BOTTOM), page.EntryText(IDC_COMBO_FIRSTPAGE, 0));
   EXPECT_EQ(1, page.Selection(IDC_COMBO_FIRSTPAGE)) << "the recorded order stays chosen";
 
   // Eight per sheet shares the core driver's option of six.

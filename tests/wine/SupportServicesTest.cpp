@@ -16,6 +16,7 @@
 #include <string>
 #include <type_traits>
 
+#include "HostText.h"
 #include "ResourceIds.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
@@ -40,9 +41,7 @@ std::wstring Lower(std::wstring text) {
   return text;
 }
 
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
+using plqr::host::Narrow;
 
 // ---- Resource library ----
 

@@ -8,6 +8,7 @@
 #include "WineTestSupport.h"
 #include "core/CommonTabs.h"
 #include "core/PageParams.h"
+#include "support/ResourceStrings.h"
 
 namespace plqr::test {
 
@@ -75,6 +76,11 @@ bool PageDriver::HintShown(int index) const {
 
 UINT PageDriver::HintText(int index) const {
   return static_cast<UINT>(GetWindowLongPtrW(Item(kFirstHintIcon + index), GWLP_USERDATA));
+}
+
+std::wstring PageDriver::String(UINT id) const {
+  return LoadStringFromResource(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Page(), GWLP_HINSTANCE)), id,
+                                1024);
 }
 
 bool PageDriver::ApplyEnabled() const {

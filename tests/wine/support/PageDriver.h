@@ -50,6 +50,9 @@ class PageDriver {
   bool HintShown(int index) const;
   UINT HintText(int index) const;
 
+  // A string of the resource library the page comes from.
+  std::wstring String(UINT id) const;
+
   bool ApplyEnabled() const;
   void ClearApply() const;
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "HostText.h"
 #include "TestPrinter.h"
 #include "WineTestSupport.h"
 #include "core/PropPage.h"
@@ -9,11 +10,7 @@
 
 namespace plqr::test {
 
-namespace {
-std::string Narrow(const std::wstring& text) {
-  return std::string(text.begin(), text.end());
-}
-}  // namespace
+using plqr::host::Narrow;
 
 StandIn StartStandIn(std::string* failure, bool linked,
                      const std::function<void(plqr::host::PrinterDescription&)>& edit,
