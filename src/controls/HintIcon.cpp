@@ -70,7 +70,7 @@ bool ShowTooltip(HWND hint, const std::wstring& text) {
   return true;
 }
 
-LRESULT CALLBACK HintIconProc(HWND hint, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HintIconMessage(HWND hint, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, IDC_HELP));
@@ -109,7 +109,7 @@ HWND CreateHintIcon(HWND parent) {
   SendMessageW(hint, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
   // Setting the icon sizes the control to the icon; keep the hint's size.
   SetWindowPos(hint, nullptr, 0, 0, kHintIconSize, kHintIconSize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SubclassControl(hint, HintIconProc);
+  SubclassControl(hint, GuardedSubclassProc<HintIconMessage>);
   return hint;
 }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "core/PageParams.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
 // What a dialog opened from a page works on: the resource library, and the
@@ -33,12 +34,8 @@ INT_PTR CALLBACK DialogProcOf(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPa
   if (message == WM_INITDIALOG) SetWindowLongPtrW(hDlg, DWLP_USER, lParam);
   auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hDlg, DWLP_USER));
   if (dialog == nullptr) return FALSE;
-  try {
-    return dialog->HandleMessage(hDlg, message, wParam, lParam);
-  } catch (...) {
-    LogMessage(L"VALMERO - DialogProcOf() => a dialog message failed\r\n");
-    return FALSE;
-  }
+  return GuardResult(L"DialogProcOf", INT_PTR{FALSE},
+                     [&] { return dialog->HandleMessage(hDlg, message, wParam, lParam); });
 }
 
 // Shows template `templateId` of `resources` modally over `owner`, driven by

@@ -27,6 +27,7 @@
 #include "controls/Pictures.h"
 #include "controls/QuickSettingsPanel.h"
 #include "core/PageParams.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
 class IObserver;
@@ -108,14 +109,11 @@ template <typename Page>
 BOOL HandlePageMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
                        PVENDORRETURNITEMS changedSelections, void** ppPageInstance) {
   if (ppPageInstance == nullptr) return FALSE;
-  try {
+  return GuardResult(L"HandlePageMessage", BOOL{FALSE}, [&] {
     if (*ppPageInstance == nullptr) *ppPageInstance = new Page();
     return static_cast<Page*>(*ppPageInstance)
         ->HandleMessage(hDlg, message, wParam, lParam, context, changedSelections);
-  } catch (...) {
-    LogMessage(L"VALMERO - HandlePageMessage() => the page could not handle a message\r\n");
-    return FALSE;
-  }
+  });
 }
 
 // The destroyer of the page table that goes with HandlePageMessage<Page>.

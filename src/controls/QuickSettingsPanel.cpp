@@ -5,6 +5,7 @@
 #include "ResourceIds.h"
 #include "core/CommonTabs.h"
 #include "core/SettingsMessages.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
 using plqr::LogMessage;
@@ -143,14 +144,16 @@ INT_PTR CALLBACK CQuickSettings::PanelProc(HWND panel, UINT message, WPARAM wPar
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
   auto* self = reinterpret_cast<CQuickSettings*>(GetWindowLongPtrW(panel, DWLP_USER));
   if (self == nullptr || self->m_hPanel != panel) return FALSE;
-  switch (LOWORD(wParam)) {
-    case IDC_BUTTON_QUICKSETTINGS_APPLY:
-      self->OnApply();
-      return TRUE;
-    case IDC_BUTTON_QUICKSETTINGS_SAVEAS:
-      self->OnSaveAs();
-      return TRUE;
-    default:
-      return FALSE;
-  }
+  return plqr::GuardResult(L"CQuickSettings::PanelProc", INT_PTR{FALSE}, [&]() -> INT_PTR {
+    switch (LOWORD(wParam)) {
+      case IDC_BUTTON_QUICKSETTINGS_APPLY:
+        self->OnApply();
+        return TRUE;
+      case IDC_BUTTON_QUICKSETTINGS_SAVEAS:
+        self->OnSaveAs();
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  });
 }

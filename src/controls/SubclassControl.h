@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "support/ExceptionBarrier.h"
+
 namespace plqr {
 
 inline constexpr wchar_t kSubClassControlProperty[] = L"SubClassControl";
@@ -23,5 +25,15 @@ LRESULT CallSubclassedProc(HWND control, UINT message, WPARAM wParam, LPARAM lPa
 
 // The procedure kept for `control`, or null.
 WNDPROC SubclassedProc(HWND control);
+
+// The replacement procedure to install for a message handler: it keeps C++
+// exceptions in, and a message whose handler failed goes on to the kept
+// procedure.
+template <LRESULT (*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK GuardedSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardWindowMessage(
+      L"GuardedSubclassProc", [&] { return Handler(control, message, wParam, lParam); },
+      [&] { return CallSubclassedProc(control, message, wParam, lParam); });
+}
 
 }  // namespace plqr

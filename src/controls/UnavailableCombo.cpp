@@ -67,7 +67,7 @@ void StepSelection(HWND combo, int step) {
   NotifySelectionChange(combo);
 }
 
-LRESULT CALLBACK UnavailableComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT UnavailableComboMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
       if (wParam == VK_DOWN || wParam == VK_NUMPAD2) {
@@ -87,7 +87,7 @@ LRESULT CALLBACK UnavailableComboProc(HWND combo, UINT message, WPARAM wParam, L
         HWND list = reinterpret_cast<HWND>(lParam);
         const auto chosen = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
         if (chosen >= 0 && IsComboItemUnavailable(combo, chosen)) {
-          LogMessage(L"VALMERO - UnavailableComboProc() => unavailable item refused\r\n");
+          LogMessage(L"VALMERO - UnavailableComboMessage() => unavailable item refused\r\n");
           const int previous = AcceptedSelection(combo);
           SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(previous), 0);
           SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
@@ -196,7 +196,7 @@ bool DrawUnavailableComboItem(const DRAWITEMSTRUCT* item) {
 }
 
 bool SubclassUnavailableCombo(HWND combo) {
-  if (!SubclassControl(combo, UnavailableComboProc)) return false;
+  if (!SubclassControl(combo, GuardedSubclassProc<UnavailableComboMessage>)) return false;
   RememberSelection(combo, SendMessageW(combo, CB_GETCURSEL, 0, 0));
   return true;
 }

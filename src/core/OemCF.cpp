@@ -5,6 +5,7 @@
 #include "core/ClassIds.h"
 #include "core/ModuleState.h"
 #include "core/OemUI.h"
+#include "support/ExceptionBarrier.h"
 
 IOemCF::IOemCF(const PluginParts& parts) : m_cRef(1), m_Parts(parts) {
   plqr::ModuleObjectCreated();
@@ -39,12 +40,13 @@ STDMETHODIMP IOemCF::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppv
   if (ppv == nullptr) return E_POINTER;
   *ppv = nullptr;
   if (pUnkOuter != nullptr) return CLASS_E_NOAGGREGATION;
-  CZOemUI* object = new (std::nothrow) CZOemUI(m_Parts);
-  if (object == nullptr) return E_OUTOFMEMORY;
-  // The caller's reference, if QueryInterface succeeds, is the only one left.
-  const HRESULT hr = object->QueryInterface(riid, ppv);
-  object->Release();
-  return hr;
+  return plqr::GuardHresult(L"IOemCF::CreateInstance", [&] {
+    auto* object = new CZOemUI(m_Parts);
+    // The caller's reference, if QueryInterface succeeds, is the only one left.
+    const HRESULT hr = object->QueryInterface(riid, ppv);
+    object->Release();
+    return hr;
+  });
 }
 
 STDMETHODIMP IOemCF::LockServer(BOOL fLock) {

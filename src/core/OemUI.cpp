@@ -5,10 +5,12 @@
 #include <new>
 
 #include "core/DcHandOver.h"
+#include "core/DevmodeRequest.h"
 #include "core/ModuleState.h"
 #include "core/PlatformUI.h"
 #include "core/PluginIdentity.h"
 #include "core/PrivateDevmode.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
 namespace plqr {
@@ -98,36 +100,32 @@ STDMETHODIMP CZOemUI::DevMode(DWORD dwMode, POEMDMPARAM pOemDMParam) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return E_FAIL;
   }
-  void* in = pOemDMParam->pOEMDMIn;
-  void* out = pOemDMParam->pOEMDMOut;
-  const size_t outSize = pOemDMParam->cbBufSize;
-  bool handOn = false;
-  switch (dwMode) {
-    case OEMDM_SIZE:
-      pOemDMParam->cbBufSize = plqr::kPrivateDevmodeSize;
-      break;
-    case OEMDM_DEFAULT:
-      plqr::FillPrivateDevmodeDefaults(out, outSize);
-      plqr::ApplyCountryPaperRule(pOemDMParam->pPublicDMIn);
-      break;
-    case OEMDM_CONVERT:
-      handOn = plqr::ConvertPrivateDevmode(in, plqr::PrivateDevmodeClaimedSize(in), out, outSize);
-      break;
-    case OEMDM_MERGE:
-      // The header is made valid even when there was nothing to convert from;
-      // the merged record is handed on whenever it is valid.
-      plqr::ConvertPrivateDevmode(in, plqr::PrivateDevmodeClaimedSize(in), out, outSize);
-      handOn = plqr::ValidatePrivateDevmode(out, outSize);
-      break;
-    default:
-      break;
+  if (dwMode == OEMDM_SIZE) {
+    pOemDMParam->cbBufSize = plqr::kPrivateDevmodeSize;
+    return S_OK;
   }
-  if (handOn && m_pPlatformUI) {
-    m_pPlatformUI->DeviceMode(dwMode, pOemDMParam->hPrinter, pOemDMParam->pPublicDMIn,
-                              pOemDMParam->pPublicDMOut, in ? plqr::VendorDevmodeOf(in) : nullptr,
-                              plqr::VendorDevmodeOf(out));
-  }
-  return S_OK;
+  return plqr::GuardHresult(L"CZOemUI::DevMode", [&] {
+    const void* in = pOemDMParam->pOEMDMIn;
+    void* out = pOemDMParam->pOEMDMOut;
+    // The input is read no further than the caller vouches for: the public
+    // input device mode's driver-extra area holds the private blocks.
+    const DEVMODEW* publicIn = pOemDMParam->pPublicDMIn;
+    const size_t readable =
+        plqr::ReadableInputSize(publicIn != nullptr, publicIn ? publicIn->dmDriverExtra : 0);
+    const bool handOn = plqr::RunDevmodeRequest(static_cast<plqr::DevmodeMode>(dwMode), in, readable, out,
+                                                pOemDMParam->cbBufSize);
+    if (dwMode == OEMDM_DEFAULT) plqr::ApplyCountryPaperRule(pOemDMParam->pPublicDMIn);
+    if (handOn && m_pPlatformUI) {
+      // The input body takes the application's name only when it is a
+      // record of ours that holds the field; otherwise the output alone.
+      VENDORDEVMODE* inBody = plqr::InputTakesAppModuleName(in, readable)
+                                  ? plqr::VendorDevmodeOf(pOemDMParam->pOEMDMIn)
+                                  : nullptr;
+      m_pPlatformUI->DeviceMode(dwMode, pOemDMParam->hPrinter, pOemDMParam->pPublicDMIn,
+                                pOemDMParam->pPublicDMOut, inBody, plqr::VendorDevmodeOf(out));
+    }
+    return S_OK;
+  });
 }
 
 STDMETHODIMP CZOemUI::PublishDriverInterface(IUnknown* pIUnknown) {
@@ -141,26 +139,34 @@ STDMETHODIMP CZOemUI::PublishDriverInterface(IUnknown* pIUnknown) {
     m_pOEMHelp.release();  // a failed QueryInterface leaves no reference to give back
     return E_FAIL;
   }
-  if (std::unique_ptr<plqr::ServiceSpooler> spooler = plqr::SpoolerOfHelper(pIUnknown)) {
-    plqr::LogMessage(L"VALMERO - CZOemUI::PublishDriverInterface => the host offers its spooler service\r\n");
-    m_spoolerHold = std::make_unique<plqr::SpoolerHold>(std::move(spooler));
-  }
-  return S_OK;
+  return plqr::GuardHresult(L"CZOemUI::PublishDriverInterface", [&] {
+    if (std::unique_ptr<plqr::ServiceSpooler> spooler = plqr::SpoolerOfHelper(pIUnknown)) {
+      plqr::LogMessage(
+          L"VALMERO - CZOemUI::PublishDriverInterface => the host offers its spooler service\r\n");
+      m_spoolerHold = std::make_unique<plqr::SpoolerHold>(std::move(spooler));
+    }
+    return S_OK;
+  });
 }
 
 STDMETHODIMP CZOemUI::CommonUIProp(DWORD dwMode, POEMCUIPPARAM pOemCUIPParam) {
   if (!m_pPlatformUI) return E_FAIL;
-  return m_pPlatformUI->OnCommonUIProp(dwMode, pOemCUIPParam);
+  return plqr::GuardHresult(L"CZOemUI::CommonUIProp",
+                            [&] { return m_pPlatformUI->OnCommonUIProp(dwMode, pOemCUIPParam); });
 }
 
 STDMETHODIMP CZOemUI::DocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
   if (!m_pPlatformUI) return E_FAIL;
-  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetDocument);
+  return plqr::GuardHresult(L"CZOemUI::DocumentPropertySheets", [&] {
+    return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetDocument);
+  });
 }
 
 STDMETHODIMP CZOemUI::DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo, LPARAM lParam) {
   if (!m_pPlatformUI) return E_FAIL;
-  return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetPrinter);
+  return plqr::GuardHresult(L"CZOemUI::DevicePropertySheets", [&] {
+    return m_pPlatformUI->PropertySheets(pPSUIInfo, lParam, m_pOEMHelp.get(), kSheetPrinter);
+  });
 }
 
 STDMETHODIMP CZOemUI::DevQueryPrintEx(POEMUIOBJ, PDEVQUERYPRINT_INFO, PDEVMODEW, PVOID) {
@@ -171,8 +177,10 @@ STDMETHODIMP CZOemUI::DeviceCapabilities(POEMUIOBJ poemuiobj, HANDLE hPrinter, P
                                          WORD wCapability, PVOID pOutput, PDEVMODEW pPublicDM, PVOID pOEMDM,
                                          DWORD dwOld, DWORD* dwResult) {
   if (!m_pPlatformUI) return S_OK;
-  return m_pPlatformUI->DeviceCapabilities(poemuiobj, hPrinter, pDeviceName, wCapability, pOutput, pPublicDM,
-                                           pOEMDM, dwOld, dwResult);
+  return plqr::GuardHresult(L"CZOemUI::DeviceCapabilities", [&] {
+    return m_pPlatformUI->DeviceCapabilities(poemuiobj, hPrinter, pDeviceName, wCapability, pOutput,
+                                             pPublicDM, pOEMDM, dwOld, dwResult);
+  });
 }
 
 STDMETHODIMP CZOemUI::UpgradePrinter(DWORD, PBYTE) {
@@ -181,13 +189,18 @@ STDMETHODIMP CZOemUI::UpgradePrinter(DWORD, PBYTE) {
 
 STDMETHODIMP CZOemUI::PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD dwFlags, LPARAM /*lParam*/) {
   plqr::LogMessage(L"VALMERO - CZOemUI::PrinterEvent => start\r\n");
-  if (m_pPlatformUI) m_pPlatformUI->PrinterEvent(pPrinterName, iDriverEvent, dwFlags);
-  return S_OK;
+  if (!m_pPlatformUI) return S_OK;
+  return plqr::GuardHresult(L"CZOemUI::PrinterEvent", [&] {
+    m_pPlatformUI->PrinterEvent(pPrinterName, iDriverEvent, dwFlags);
+    return S_OK;
+  });
 }
 
 STDMETHODIMP CZOemUI::DriverEvent(DWORD dwDriverEvent, DWORD dwLevel, LPBYTE pDriverInfo, LPARAM lParam) {
   if (!m_pPlatformUI) return E_NOTIMPL;
-  return m_pPlatformUI->DriverEvent(dwDriverEvent, dwLevel, pDriverInfo, lParam);
+  return plqr::GuardHresult(L"CZOemUI::DriverEvent", [&] {
+    return m_pPlatformUI->DriverEvent(dwDriverEvent, dwLevel, pDriverInfo, lParam);
+  });
 }
 
 STDMETHODIMP CZOemUI::QueryColorProfile(HANDLE, POEMUIOBJ, PDEVMODEW, PVOID, ULONG, VOID*, ULONG*, FLONG*) {

@@ -54,11 +54,6 @@ void WriteHeader(uint8_t* record) {
 
 }  // namespace
 
-uint32_t PrivateDevmodeClaimedSize(const void* record) {
-  if (!record) return 0;
-  return ReadU32(static_cast<const uint8_t*>(record) + offsetof(OemDmExtraHeader, dwSize));
-}
-
 void ApplyVendorDevmodeDefaults(VENDORDEVMODE& body) {
   ClearString(body.szAppModuleName);
   body.dwBodySignature = kOemSignature;
@@ -137,14 +132,15 @@ bool FillPrivateDevmodeDefaults(void* out, size_t outSize) {
 }
 
 bool ConvertPrivateDevmode(const void* in, size_t inSize, void* out, size_t outSize) {
-  if (!in || inSize < kOemHeaderSize || !out || outSize < kPrivateDevmodeSize) return false;
+  if (!in || !out || outSize < kPrivateDevmodeSize) return false;
   const auto* src = static_cast<const uint8_t*>(in);
   auto* dest = static_cast<uint8_t*>(out);
 
-  const uint32_t inSignature = ReadU32(src + offsetof(OemDmExtraHeader, dwSignature));
-  const uint32_t outSignature = ReadU32(dest + offsetof(OemDmExtraHeader, dwSignature));
-  if (inSignature != outSignature) {
-    // Another plug-in's block or garbage: start over from the defaults.
+  // Another plug-in's block, garbage, or too short to say whose it is: start
+  // over from the defaults, whatever its size claim.
+  constexpr size_t kSignatureEnd = offsetof(OemDmExtraHeader, dwSignature) + sizeof(uint32_t);
+  if (inSize < kSignatureEnd || ReadU32(src + offsetof(OemDmExtraHeader, dwSignature)) !=
+                                    ReadU32(dest + offsetof(OemDmExtraHeader, dwSignature))) {
     return FillPrivateDevmodeDefaults(out, outSize);
   }
 

@@ -10,12 +10,12 @@
 //    false and touches nothing.
 //  - OEMDM_SIZE:    report kPrivateDevmodeSize.
 //  - OEMDM_DEFAULT: FillPrivateDevmodeDefaults(pOEMDMOut, cbBufSize).
-//  - OEMDM_CONVERT: ConvertPrivateDevmode(pOEMDMIn, PrivateDevmodeClaimedSize(pOEMDMIn),
-//                                         pOEMDMOut, cbBufSize).
-//    The core driver hands pOEMDMIn as a block whose own header says how long it
-//    is; the claimed size is bounded again inside (never more than 5240 bytes are
-//    read, never more than inSize).
+//  - OEMDM_CONVERT: ConvertPrivateDevmode(pOEMDMIn, readable, pOEMDMOut, cbBufSize), the
+//    readable size bounded by what the caller handed (core/DevmodeRequest.h);
+//    the block's own size claim is bounded again inside (never more than 5240
+//    bytes are read, never more than inSize).
 //  - OEMDM_MERGE:   the same convert, then ValidatePrivateDevmode(pOEMDMOut, cbBufSize).
+//  - A record handed on is checked by SanitizeVendorDevmode (core/DevmodeRequest.h).
 //  - Nothing is written beyond the first 5240 bytes of out, whatever outSize says.
 //  - VendorDevmodeOf(record) is the body (record + 12), the m_pVendorDevmode of
 //    pages and dialogs. The structs use natural alignment (every field already
@@ -261,10 +261,6 @@ bool CoverOrInterleaveOn(const VENDORDEVMODE& body);
 // first, at most 31 characters.
 void WriteAppModuleName(VENDORDEVMODE& body, const std::u16string& name);
 
-// The dwSize a record's header claims, or 0 for a null record. Reads the
-// 12-byte header only; the claim is bounded again by the functions below.
-uint32_t PrivateDevmodeClaimedSize(const void* record);
-
 // Applies the body defaults: clears every string and record whose default is
 // empty or zero and sets every listed value. Fields without a default
 // (wPrintOnWidth, wPrintOnLength, dwOutputBinMode, dwAuthenticationMode,
@@ -278,13 +274,13 @@ bool FillPrivateDevmodeDefaults(void* out, size_t outSize);
 
 // Converts the record at in (inSize readable bytes) into the record at out
 // (outSize writable bytes):
-//  - in's signature differs from out's: out gets a fresh header and the body
-//    defaults; in is ignored;
+//  - in's signature differs from out's, or fewer than its first 8 bytes are
+//    readable: out gets a fresh header and the body defaults; in is ignored;
 //  - otherwise out's body gets the defaults, then the first n bytes of in are
 //    copied over out, n being the smallest of in's dwSize, out's dwSize, inSize
 //    and 5240; out's dwSize becomes 5240 and its dwVersion 1.
-// False (out untouched) when in is null or holds less than its 12-byte header,
-// or out is null or shorter than 5240 bytes. in and out may overlap.
+// False (out untouched) when in is null, or out is null or shorter than 5240
+// bytes. in is never written; in and out may overlap.
 bool ConvertPrivateDevmode(const void* in, size_t inSize, void* out, size_t outSize);
 
 // Rewrites out's header as size 5240, the signature and version 1; the body is

@@ -3,6 +3,7 @@
 #include "core/CommonTabs.h"
 #include "core/PrivateDevmode.h"
 #include "core/UiBaseBO.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
 void CZPropPage::Detach() {
@@ -103,11 +104,6 @@ INT_PTR PageMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 INT_PTR CALLBACK CommonPageProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Called by the window manager: no C++ exception may leave.
-  try {
-    return PageMessage(hDlg, message, wParam, lParam);
-  } catch (...) {
-    plqr::LogMessage(L"VALMERO - CommonPageProc() => a page message failed\r\n");
-    return FALSE;
-  }
+  return plqr::GuardResult(L"CommonPageProc", INT_PTR{FALSE},
+                           [&] { return PageMessage(hDlg, message, wParam, lParam); });
 }

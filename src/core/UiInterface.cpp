@@ -33,13 +33,14 @@ HRESULT CUiInterface::PrinterEvent(PWSTR /*pPrinterName*/, INT iDriverEvent, DWO
   return S_OK;
 }
 
-void CUiInterface::DeviceMode(DWORD dwMode, HANDLE hPrinter, DEVMODEW* pPublicIn, DEVMODEW* pPublicOut,
-                              VENDORDEVMODE* pBodyIn, VENDORDEVMODE* pBodyOut) {
-  if (dwMode != OEMDM_MERGE) return;
-  if (pPublicIn == nullptr || pPublicOut == nullptr || pBodyIn == nullptr || pBodyOut == nullptr) return;
+void CUiInterface::DeviceMode(DWORD dwMode, HANDLE hPrinter, DEVMODEW* /*pPublicIn*/,
+                              DEVMODEW* /*pPublicOut*/, VENDORDEVMODE* pBodyIn, VENDORDEVMODE* pBodyOut) {
+  // The input body is null unless it is a record of ours that can hold the
+  // name (the driver-interface object decides).
+  if (dwMode != OEMDM_MERGE || pBodyOut == nullptr) return;
   const std::wstring name = plqr::PrintingApplicationName();
   if (name.empty()) return;
-  plqr::WriteAppModuleName(*pBodyIn, plqr::ToU16(name));
+  if (pBodyIn != nullptr) plqr::WriteAppModuleName(*pBodyIn, plqr::ToU16(name));
   plqr::WriteAppModuleName(*pBodyOut, plqr::ToU16(name));
   if (hPrinter != nullptr) plqr::StoreModuleNameForPrinter(hPrinter, name);
 }

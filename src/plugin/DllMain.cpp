@@ -5,6 +5,7 @@
 #include "core/ActivationContext.h"
 #include "core/ModuleState.h"
 #include "plugin/Plugin.h"
+#include "support/ExceptionBarrier.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reserved*/) {
   switch (reason) {
@@ -22,7 +23,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reser
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
-  return OemGetClassObject(rclsid, riid, ppv);
+  return plqr::GuardHresult(L"DllGetClassObject", [&] { return OemGetClassObject(rclsid, riid, ppv); });
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/ConversionsWin.h"
+#include "support/ExceptionBarrier.h"
 #include "support/Handles.h"
 #include "support/LogFormat.h"
 #include "support/UserSettingsFolder.h"
@@ -57,6 +58,18 @@ void WriteLine(const wchar_t* text, const std::string& valuePart) {
 
 void LogMessage(const wchar_t* text) {
   WriteLine(text, std::string());
+}
+
+void LogEscapedException(const wchar_t* entry, bool outOfMemory) noexcept {
+  try {
+    std::wstring line = L"VALMERO - ";
+    line += entry != nullptr ? entry : L"?";
+    line += outOfMemory ? L"() => out of memory, answered as a failure\r\n"
+                        : L"() => an exception was stopped here, answered as a failure\r\n";
+    LogMessage(line.c_str());
+  } catch (...) {
+    // Nothing more can be said; the entry still answers its failure.
+  }
 }
 
 void LogMessageChar(const wchar_t* text, wchar_t value) {

@@ -1,3 +1,4 @@
+#include "core/DevmodeRequest.h"
 #include "core/PrivateDevmode.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ std::string FirstDifference(const Bytes& a, const Bytes& b) {
 }
 
 // (The random records below check the defaults, which a foreign block gets.)
-TEST(PrivateDevmode, DefaultsNeedRoomConvertIntoItselfAndClaimedSize) {
+TEST(PrivateDevmode, DefaultsNeedRoomAndARecordConvertsIntoItself) {
   // Too small or missing: nothing written.
   Bytes small(plqr::kPrivateDevmodeSize - 1, 0x11);
   EXPECT_FALSE(plqr::FillPrivateDevmodeDefaults(small.data(), small.size()));
@@ -87,9 +88,6 @@ TEST(PrivateDevmode, DefaultsNeedRoomConvertIntoItselfAndClaimedSize) {
   EXPECT_EQ("equal", FirstDifference(before, same));
 
   EXPECT_FALSE(plqr::ValidatePrivateDevmode(nullptr, 5240));
-  EXPECT_EQ(0u, plqr::PrivateDevmodeClaimedSize(nullptr));
-  PutHeader(same, 2000, kSignature, 1);
-  EXPECT_EQ(2000u, plqr::PrivateDevmodeClaimedSize(same.data()));
 }
 
 // Random sizes, claims and signatures around every limit, against the rules of
@@ -119,7 +117,8 @@ TEST(PrivateDevmode, RandomRecordsConvertByTheRulesAndStayInsideTheirBuffers) {
     const bool converted = plqr::ConvertPrivateDevmode(inMissing ? nullptr : in.data(), in.size(),
                                                        outMissing ? nullptr : out.data(), out.size());
     ASSERT_EQ(inBytes, in) << "input written";
-    const bool usable = !inMissing && in.size() >= 12 && !outMissing && out.size() >= 5240;
+    // (An empty vector may have no storage at all: a missing input too.)
+    const bool usable = !inMissing && in.data() != nullptr && !outMissing && out.size() >= 5240;
     ASSERT_EQ(usable, converted);
     if (!usable) {
       ASSERT_EQ(outBytes, out);
@@ -130,13 +129,14 @@ TEST(PrivateDevmode, RandomRecordsConvertByTheRulesAndStayInsideTheirBuffers) {
       continue;
     }
 
-    // A foreign block gives the defaults; otherwise the shortest of both claims,
-    // the readable input and the record is kept over the defaults. Nothing past
+    // A foreign block, or one too short to say whose it is, gives the
+    // defaults whatever it claims; otherwise the shortest of both claims, the
+    // readable input and the record is kept over the defaults. Nothing past
     // 5240 bytes is written.
     Bytes expected = outBytes;
     ExpectBodyDefaults(expected);
-    const uint32_t inSignature = Get32(inBytes, 4);
-    if (inSignature != Get32(outBytes, 4)) {
+    const uint32_t inSignature = inBytes.size() >= 8 ? Get32(inBytes, 4) : 0;
+    if (inBytes.size() < 8 || inSignature != Get32(outBytes, 4)) {
       PutHeader(expected, 5240, kSignature, 1);
     } else {
       size_t n = std::min<size_t>(Get32(inBytes, 0), Get32(outBytes, 0));
@@ -150,6 +150,45 @@ TEST(PrivateDevmode, RandomRecordsConvertByTheRulesAndStayInsideTheirBuffers) {
     ASSERT_TRUE(plqr::ValidatePrivateDevmode(out.data(), out.size()));
     ASSERT_EQ("equal", FirstDifference(expected, out));
   }
+}
+
+}  // namespace
+
+namespace {
+
+// What DevMode hands on: strings terminated and values the pages index with
+// back at their defaults; the input's name field only in a record of ours.
+TEST(DevmodeRequest, HandsOnCheckedRecordsAndBoundsTheInput) {
+  EXPECT_EQ(5240u, plqr::ReadableInputSize(true, 0xFFFF));
+  std::mt19937 rng(7);
+  Bytes in = Random(rng, 5240);
+  PutHeader(in, 5240, kSignature, 1);
+  auto* body = reinterpret_cast<plqr::VENDORDEVMODE*>(&in[12]);
+  body->wPagesPerSheet = 3;
+  body->sPageProcessingMode = 6;
+  body->wScale = 24;
+  body->sPrintOnIndex = body->sPaperSizeIndex = -2;
+  body->eWMUsage = 4;
+  body->eFP_WMRK_Type = body->sNP_SectionIndex = -1;
+  Bytes out(5240, 0);
+  const Bytes before = in;
+  PutHeader(out, 5240, kSignature, 1);
+  ASSERT_TRUE(
+      plqr::RunDevmodeRequest(plqr::DevmodeMode::Merge, in.data(), in.size(), out.data(), out.size()));
+  EXPECT_EQ(before, in) << "the input is never written";
+  const auto& m = *reinterpret_cast<const plqr::VENDORDEVMODE*>(&out[12]);
+  EXPECT_EQ(
+      (std::vector<int>{1, 1, 100, 0, -1, 0, 0, 0, 0, 0, 0, 0}),
+      (std::vector<int>{m.wPagesPerSheet, m.sPageProcessingMode, m.wScale, m.sPrintOnIndex, m.sPaperSizeIndex,
+                        m.eWMUsage, m.eFP_WMRK_Type, m.sNP_SectionIndex, m.szAppModuleName[32],
+                        m.szReservedPath[259], m.szJobPin[32], m.szShiftBinding[6]}));
+
+  EXPECT_TRUE(plqr::InputTakesAppModuleName(in.data(), 78));
+  EXPECT_FALSE(plqr::InputTakesAppModuleName(in.data(), 77)) << "not readable to the field's end";
+  PutHeader(in, 77, kSignature, 1);
+  EXPECT_FALSE(plqr::InputTakesAppModuleName(in.data(), in.size())) << "claims less than the field";
+  PutHeader(in, 5240, kForeign, 1);
+  EXPECT_FALSE(plqr::InputTakesAppModuleName(in.data(), in.size()));
 }
 
 }  // namespace

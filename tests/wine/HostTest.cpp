@@ -361,9 +361,8 @@ TEST_F(HostTest, BenchmarkReportsFiguresForOneRound) {
   std::wstring report;
   std::wstring error;
   ASSERT_TRUE(RunBenchmark(Description(), m_standIn.options, 1, report, error)) << Narrow(error);
-  EXPECT_NE(std::wstring::npos, report.find(L"cold open")) << Narrow(report);
-  EXPECT_NE(std::wstring::npos, report.find(L"ratio"));
-  EXPECT_NE(std::wstring::npos, report.find(L"after the last round"));
+  for (const wchar_t* figure : {L"cold open", L"ratio", L"after the last round"})
+    EXPECT_NE(std::wstring::npos, report.find(figure)) << Narrow(report);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
 #include <vector>
 
 #include "FakeDriverUI.h"
@@ -132,6 +134,7 @@ struct DevmodeBuffers {
 
   DevmodeBuffers() {
     publicIn.dmSize = publicOut.dmSize = sizeof(DEVMODEW);
+    publicIn.dmDriverExtra = plqr::kPrivateDevmodeSize;  // the private block lies in that area
     publicIn.dmPaperSize = DMPAPER_LETTER;
     publicIn.dmFields = DM_PAPERSIZE | DM_FORMNAME;
     wcscpy(publicIn.dmFormName, L"Letter");
@@ -201,6 +204,51 @@ TEST_F(OemUITest, DevModeSizesDefaultsConvertsAndMerges) {
   const std::vector<BYTE> smallBefore = dm.out;
   EXPECT_EQ(S_OK, ui->DevMode(OEMDM_DEFAULT, &dm.param));
   EXPECT_EQ(smallBefore, dm.out);
+  ui->Release();
+}
+
+// Ten thousand merges through the DLL with inputs that end where the
+// committed memory ends: short blocks, foreign blocks, blocks that claim
+// more than the caller handed, missing bodies. A read past what the public
+// device mode vouches for, or a write past the output, faults at once.
+TEST_F(OemUITest, MergesReadNoFurtherThanTheCallerHanded) {
+  IPrintOemUI2* ui = CreateOemUI();
+  ASSERT_NE(nullptr, ui);
+  SYSTEM_INFO system = {};
+  GetSystemInfo(&system);
+  const size_t span = 2 * system.dwPageSize;  // room for a whole record, then a span no one may touch
+  BYTE* memory =
+      static_cast<BYTE*>(VirtualAlloc(nullptr, 4 * span, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  ASSERT_NE(nullptr, memory);
+  DWORD old = 0;
+  ASSERT_TRUE(VirtualProtect(memory + span, span, PAGE_NOACCESS, &old));
+  ASSERT_TRUE(VirtualProtect(memory + 3 * span, span, PAGE_NOACCESS, &old));
+  BYTE* out = memory + 3 * span - plqr::kPrivateDevmodeSize;
+  DevmodeBuffers dm;
+  std::mt19937 rng(99);
+  for (int round = 0; round < 10000; ++round) {
+    const size_t size = rng() % 3 == 0 ? rng() % 100 : rng() % (plqr::kPrivateDevmodeSize + 1);
+    BYTE* in = memory + span - size;
+    for (size_t i = 0; i < size; ++i) in[i] = static_cast<BYTE>(rng());
+    const uint32_t claims[] = {0, 11, 12, 5240, 0xFFFFFFFFu, static_cast<uint32_t>(size)};
+    const uint32_t signatures[] = {0x5A4C564E, 0x12345678};
+    const uint32_t claim = claims[rng() % 6];
+    const uint32_t signature = signatures[rng() % 2];
+    if (size >= 4) memcpy(in, &claim, 4);
+    if (size >= 8) memcpy(in + 4, &signature, 4);
+    const std::vector<BYTE> before(in, in + size);
+    dm.publicIn.dmDriverExtra = static_cast<WORD>(size);
+    dm.param.pOEMDMIn = rng() % 50 == 0 ? nullptr : in;
+    dm.param.pOEMDMOut = out;
+    ASSERT_EQ(S_OK, ui->DevMode(OEMDM_MERGE, &dm.param)) << "round " << round;
+    ASSERT_EQ(plqr::kPrivateDevmodeSize, reinterpret_cast<const plqr::OemDmExtraHeader*>(out)->dwSize);
+    ASSERT_NE(0, plqr::VendorDevmodeOf(out)->szAppModuleName[0]) << "the output always takes the name";
+    // Only a record of ours that holds the name field takes the name.
+    if (size < 78 || claim < 78 || signature != 0x5A4C564E) {
+      ASSERT_TRUE(std::equal(before.begin(), before.end(), in)) << "input written, round " << round;
+    }
+  }
+  VirtualFree(memory, 0, MEM_RELEASE);
   ui->Release();
 }
 

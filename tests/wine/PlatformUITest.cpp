@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,8 +53,10 @@ bool g_requestApplyOnInit = false;
 bool g_requestApplyOnCommand = false;
 bool g_repeatOnce = false;
 
-BOOL RecordingHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PVENDORRETURNITEMS changed,
-                      void**) {
+constexpr WORD kThrowingCommand = 0xFFFE;  // a command the recording handler fails on
+
+BOOL RecordingHandler(HWND, UINT message, WPARAM wParam, LPARAM, PAGEPARAMS* params,
+                      PVENDORRETURNITEMS changed, void**) {
   ++g_handlerCalls;
   EXPECT_NE(nullptr, params->m_pVendorDevmode);
   EXPECT_EQ(nullptr, params->pReserved1);
@@ -60,6 +64,7 @@ BOOL RecordingHandler(HWND, UINT message, WPARAM, LPARAM, PAGEPARAMS* params, PV
   if (tabs == nullptr) return FALSE;
   if (message == WM_INITDIALOG && g_requestApplyOnInit) tabs->m_bEnableApply = 1;
   if (message == WM_COMMAND && g_requestApplyOnCommand) tabs->m_bEnableApply = 1;
+  if (message == WM_COMMAND && LOWORD(wParam) == kThrowingCommand) throw std::runtime_error("handler failed");
   if (message == WM_COMMAND && g_repeatOnce) {
     g_repeatOnce = false;
     changed->m_bRepeat = 1;
@@ -227,6 +232,25 @@ TEST(PlatformUIObject, DestroyEmptiesDictionariesButKeepsPaperIndexes) {
   EXPECT_EQ(0u, platform.PageCount());
 }
 
+// Exceptions stop at the COM method and at the page procedure: memory that
+// ran out building the feature model is E_OUTOFMEMORY to the core driver.
+TEST_F(PlatformUITest, ExceptionsAnswerAsFailuresAtTheEntries) {
+  static const PluginParts throwing = [] {
+    PluginParts parts = plqr::ProductParts();
+    parts.createFeatureDictionary = [](CZPlatformUI*, POEMCUIPPARAM) { throw std::bad_alloc(); };
+    return parts;
+  }();
+  IClassFactory* factory = nullptr;
+  ASSERT_EQ(S_OK,
+            CreateClassFactory(CLSID_OEMUI, IID_IClassFactory, reinterpret_cast<void**>(&factory), throwing));
+  IPrintOemUI2* ui = nullptr;
+  ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_IPrintOemUI2, reinterpret_cast<void**>(&ui)));
+  factory->Release();
+  m_cuip.pOEMOptItems = m_items.data();
+  EXPECT_EQ(E_OUTOFMEMORY, ui->CommonUIProp(OEMCUIP_DOCPROP, &m_cuip));
+  ui->Release();
+}
+
 // Counts PSM_CHANGED reaching the sheet by subclassing it.
 int g_changedMessages = 0;
 WNDPROC g_sheetProc = nullptr;
@@ -292,6 +316,9 @@ TEST(PlatformUISheet, AppliesApplyRequestsAndConfirmsApply) {
   g_requestApplyOnCommand = false;
   SendMessageW(page, WM_COMMAND, MAKEWPARAM(0xFFFF, 0), 0);
   EXPECT_EQ(1, g_changedMessages);
+
+  EXPECT_EQ(0, SendMessageW(page, WM_COMMAND, MAKEWPARAM(kThrowingCommand, 0), 0)) << "a failing handler";
+  EXPECT_TRUE(IsWindow(page));
 
   // Apply (the sheet sends PSN_APPLY to the pages): CPSUI_OK to the sheet.
   PropSheet_Apply(sheet);

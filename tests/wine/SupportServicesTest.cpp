@@ -303,16 +303,4 @@ TEST(PrintingApplication, MergeRecordsTheNameInBothBodiesAndThePrinterData) {
   EXPECT_EQ(260u, size);
 }
 
-TEST(PrintingApplication, MergeWithoutAPrinterStillFillsTheBodies) {
-  auto in = std::make_unique<PrivateDevmode>();
-  auto out = std::make_unique<PrivateDevmode>();
-  std::memset(out.get(), 0, sizeof(PrivateDevmode));
-  CUiInterface vendor(plqr::ProductParts());
-  DEVMODEW publicIn = {};
-  DEVMODEW publicOut = {};
-  vendor.DeviceMode(OEMDM_MERGE, nullptr, &publicIn, &publicOut, &in->body, &out->body);
-  EXPECT_NE(0, out->body.szAppModuleName[0]);
-  EXPECT_EQ(0, out->body.szAppModuleName[31]);
-}
-
 }  // namespace
