@@ -167,6 +167,13 @@ TEST(HelpCabinet, ABlockedFolderOrAMissingCabinetFails) {
   EXPECT_FALSE(FolderExists(temp / L"Help"));
 }
 
+TEST(HelpCabinet, EntriesThatWouldLeaveTheTargetAreRefusedTheOthersExtract) {
+  TempFolder temp(L"plqrcab");
+  EXPECT_FALSE(ExtractHelpCabinet(ExeFolder() + L"\\support_names.cab", temp / L"x\\3"));
+  EXPECT_TRUE(FileExists(temp / L"x\\3\\Help\\ok.txt"));
+  EXPECT_FALSE(FileExists(temp / L"x\\up.txt")) << "written above the target folder";
+}
+
 TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
   TempFolder temp(L"plqrrm");
   const std::wstring help = temp / L"Help";
@@ -180,6 +187,15 @@ TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
   EXPECT_TRUE(FileExists(help + L"\\busy.txt"));
   CloseHandle(busy);
   EXPECT_TRUE(RemoveFolderTree(help));
+}
+
+TEST(HelpFolder, ALinkInsideIsRemovedAsALinkAndWhatItPointsToStays) {
+  const std::wstring folder = ExeFolder() + L"\\linkcase";  // made by wine_support_link_setup
+  if (GetFileAttributesW((folder + L"\\Help\\link").c_str()) !=
+      (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+    GTEST_SKIP() << "no folder link";
+  RemoveFolderTree(folder + L"\\Help");
+  EXPECT_EQ("kept\n", ReadSmallFile(folder + L"\\outside\\keep.txt"));
 }
 
 // ---- Printer events ----
