@@ -22,6 +22,7 @@
 #include "WineTestSupport.h"
 #include "core/PrivateDevmode.h"
 #include "core/UiInterface.h"
+#include "pages/PaperDimensions.h"
 #include "plugin/Plugin.h"
 #include "support/AppModuleRecorder.h"
 #include "support/Handles.h"
@@ -196,6 +197,40 @@ TEST(HelpFolder, ALinkInsideIsRemovedAsALinkAndWhatItPointsToStays) {
     GTEST_SKIP() << "no folder link";
   RemoveFolderTree(folder + L"\\Help");
   EXPECT_EQ("kept\n", ReadSmallFile(folder + L"\\outside\\keep.txt"));
+}
+
+// ---- Spooler lists ----
+
+// A paper list that grows by 40 forms (beyond a reader's headroom) at each of
+// its first `growths` fills and writes at most the capacity it is given.
+struct GrowingPaperList final : ForwardingSpooler {
+  explicit GrowingPaperList(int growths) : growths(growths) {}
+  static std::wstring Name(DWORD i) { return std::wstring(60, L'P') + std::to_wstring(1000 + i); }  // 64
+  DWORD DeviceCapabilityList(LPCWSTR, LPCWSTR, WORD capability, void* output, DWORD capacity,
+                             const DEVMODEW*) override {
+    if (output == nullptr) return count;
+    if (++fills <= growths) count += 40;
+    for (DWORD i = 0; i < count && i < capacity; ++i) {
+      if (capability == DC_PAPERS) static_cast<WORD*>(output)[i] = static_cast<WORD>(1000 + i);
+      if (capability == DC_PAPERNAMES) Name(i).copy(static_cast<wchar_t*>(output) + i * 64, 64);
+    }
+    return count;
+  }
+  int growths, fills = 0;
+  DWORD count = 2;
+};
+
+TEST(SpoolerLists, AListThatOutgrowsItsBufferIsReadAgainOneThatKeepsGrowingIsRefused) {
+  GrowingPaperList growsOnce(1);
+  GrowingPaperList keepsGrowing(1000);
+  SetSpooler(&growsOnce);
+  const std::optional<int16_t> grown = GetPaperNumber(L"any", nullptr, GrowingPaperList::Name(41));
+  SetSpooler(&keepsGrowing);
+  const std::optional<int16_t> growing = GetPaperNumber(L"any", nullptr, GrowingPaperList::Name(1));
+  SetSpooler(nullptr);
+  EXPECT_EQ(1041, grown.value_or(-1));
+  EXPECT_FALSE(growing.has_value());
+  EXPECT_EQ(3, keepsGrowing.fills) << "read a bounded number of times";
 }
 
 // ---- Printer events ----
