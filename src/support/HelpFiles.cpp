@@ -195,8 +195,9 @@ bool ExtractHelpCabinet(const std::wstring& cabinet, const std::wstring& targetF
 
 bool RemoveFolderTree(const std::wstring& folder) {
   if (folder.empty()) return false;
-  // Asked again at every level, just before the folder is entered: a folder
-  // that is a junction or a symbolic link goes as a link.
+  // Asked at every level, just before the folder is entered: a folder that is
+  // a junction or a symbolic link goes as a link. A file link goes as a file:
+  // DeleteFileW removes the link.
   const DWORD attributes = GetFileAttributesW(folder.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
     return RemoveLink(folder, attributes);
@@ -207,10 +208,6 @@ bool RemoveFolderTree(const std::wstring& folder) {
     do {
       if (std::wcscmp(found.cFileName, L".") == 0 || std::wcscmp(found.cFileName, L"..") == 0) continue;
       const std::wstring path = folder + L'\\' + found.cFileName;
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-        if (!RemoveLink(path, found.dwFileAttributes)) return false;
-        continue;
-      }
       if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         if (!RemoveFolderTree(path)) return false;
         continue;

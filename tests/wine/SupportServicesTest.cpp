@@ -194,9 +194,8 @@ TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
 
 TEST(HelpFolder, ALinkInsideIsRemovedAsALinkAndWhatItPointsToStays) {
   const std::wstring folder = ExeFolder() + L"\\linkcase";  // made by wine_support_link_setup
-  if (GetFileAttributesW((folder + L"\\Help\\link").c_str()) !=
-      (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
-    GTEST_SKIP() << "no folder link";
+  const DWORD link = GetFileAttributesW((folder + L"\\Help\\link").c_str());
+  if (link != (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) GTEST_SKIP() << "no folder link";
   RemoveFolderTree(folder + L"\\Help");
   EXPECT_EQ("kept\n", ReadSmallFile(folder + L"\\outside\\keep.txt"));
 }
@@ -223,8 +222,7 @@ struct GrowingPaperList final : ForwardingSpooler {
 };
 
 TEST(SpoolerLists, AListThatOutgrowsItsBufferIsReadAgainOneThatKeepsGrowingIsRefused) {
-  GrowingPaperList growsOnce(1);
-  GrowingPaperList keepsGrowing(1000);
+  GrowingPaperList growsOnce(1), keepsGrowing(1000);
   SetSpooler(&growsOnce);
   const std::optional<int16_t> grown = GetPaperNumber(L"any", nullptr, GrowingPaperList::Name(41));
   SetSpooler(&keepsGrowing);
