@@ -8,8 +8,10 @@
 #include <cwchar>
 #include <vector>
 
+#include "support/ConversionsWin.h"
 #include "support/Handles.h"
 #include "support/Logging.h"
+#include "support/RelativeNames.h"
 #include "support/ResourceStrings.h"
 #include "support/Spooler.h"
 
@@ -74,6 +76,16 @@ WORD LastWriteDosDate(const std::wstring& path) {
 
 // Decides for one file of the cabinet whether it is extracted, and where.
 UINT OnFileInCabinet(CabExtraction& extraction, FILE_IN_CABINET_INFO_W& info) {
+  // The cabinet is outside data: a name that would leave the target folder
+  // ("..", a drive, a root, a UNC or device path) is skipped before any
+  // folder is created for it.
+  if (info.NameInCabinet == nullptr || !IsContainedRelativePath(ToU16(info.NameInCabinet))) {
+    LogMessage((L"VALMERO - CCabFileMpt::CabinetCallback() => refused entry name: " +
+                std::wstring(info.NameInCabinet != nullptr ? info.NameInCabinet : L"(none)") + L"\r\n")
+                   .c_str());
+    extraction.recordedError = kCabErrorRefusedName;
+    return FILEOP_SKIP;
+  }
   std::wstring target = extraction.targetFolder;
   target += L'\\';
   target += info.NameInCabinet;
@@ -103,8 +115,7 @@ UINT OnFileInCabinet(CabExtraction& extraction, FILE_IN_CABINET_INFO_W& info) {
   return FILEOP_DOIT;
 }
 
-UINT CALLBACK CabinetCallback(PVOID context, UINT notification, UINT_PTR param1, UINT_PTR /*param2*/) {
-  auto& extraction = *static_cast<CabExtraction*>(context);
+UINT CabinetNotification(CabExtraction& extraction, UINT notification, UINT_PTR param1) {
   switch (notification) {
     case SPFILENOTIFY_FILEINCABINET:
       return OnFileInCabinet(extraction, *reinterpret_cast<FILE_IN_CABINET_INFO_W*>(param1));
@@ -119,6 +130,29 @@ UINT CALLBACK CabinetCallback(PVOID context, UINT notification, UINT_PTR param1,
     default:
       return NO_ERROR;
   }
+}
+
+// Called by setupapi: no exception may leave it; one that would ends the
+// iteration as a failed extraction.
+UINT CALLBACK CabinetCallback(PVOID context, UINT notification, UINT_PTR param1, UINT_PTR /*param2*/) {
+  auto& extraction = *static_cast<CabExtraction*>(context);
+  try {
+    return CabinetNotification(extraction, notification, param1);
+  } catch (...) {
+    extraction.recordedError = kCabErrorNotExtracted;
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return notification == SPFILENOTIFY_FILEINCABINET ? FILEOP_ABORT : ERROR_NOT_ENOUGH_MEMORY;
+  }
+}
+
+// Removes a junction or symbolic link itself: a folder link with
+// RemoveDirectoryW, a file link with DeleteFileW; what it points to is never
+// touched.
+bool RemoveLink(const std::wstring& path, DWORD attributes) {
+  LogMessage((L"VALMERO - CUiInterface::RemoveFolderTree() => removing the link " + path + L"\r\n").c_str());
+  const BOOL removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? RemoveDirectoryW(path.c_str())
+                                                                    : DeleteFileW(path.c_str());
+  return removed != FALSE;
 }
 
 // ---- Help viewer ----
@@ -151,7 +185,8 @@ bool ExtractHelpCabinet(const std::wstring& cabinet, const std::wstring& targetF
   const DWORD lastError = GetLastError();
   const bool succeeded = iterated && lastError == 0 && extraction.recordedError != kCabErrorCreateFolder &&
                          extraction.recordedError != kCabErrorNotExtracted &&
-                         extraction.recordedError != kCabErrorReadOnly;
+                         extraction.recordedError != kCabErrorReadOnly &&
+                         extraction.recordedError != kCabErrorRefusedName;
   LogMessageLong(L"VALMERO - CCabFileMpt::ExtractFiles() => recorded error = ", extraction.recordedError);
   LogMessage(succeeded ? L"VALMERO - CCabFileMpt::ExtractFiles() => end, succeeded\r\n"
                        : L"VALMERO - CCabFileMpt::ExtractFiles() => end, failed\r\n");
@@ -160,6 +195,13 @@ bool ExtractHelpCabinet(const std::wstring& cabinet, const std::wstring& targetF
 
 bool RemoveFolderTree(const std::wstring& folder) {
   if (folder.empty()) return false;
+  // Asked at every level, just before the folder is entered: a folder that is
+  // a junction or a symbolic link goes as a link. A file link goes as a file:
+  // DeleteFileW removes the link.
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    return RemoveLink(folder, attributes);
+  }
   WIN32_FIND_DATAW found = {};
   const UniqueFind search(FindFirstFileW((folder + L"\\*").c_str(), &found));
   if (search) {
@@ -199,15 +241,18 @@ std::wstring PrinterDriverDirectory() {
 void HandleHelpPrinterEvent(int event) {
   LogMessageInt(L"VALMERO - CUiInterface::PrinterEvent() => event = ", event);
   if (event != PRINTER_EVENT_INITIALIZE && event != PRINTER_EVENT_DELETE) return;
-  const std::wstring driverDirectory = PrinterDriverDirectory();
-  if (driverDirectory.empty()) {
-    LogMessage(L"VALMERO - CUiInterface::PrinterEvent() => GetPrinterDriverDirectoryW failed\r\n");
-    return;
-  }
-  if (event == PRINTER_EVENT_INITIALIZE) {
-    ExtractHelpCabinet(driverDirectory + kCabinetName, driverDirectory + L"\\3");
-  } else {
-    RemoveFolderTree(driverDirectory + kHelpFolder);
+  // Runs inside the spooler's call of a COM method: no exception may leave.
+  try {
+    const std::wstring driverDirectory = PrinterDriverDirectory();
+    if (driverDirectory.empty()) {
+      LogMessage(L"VALMERO - CUiInterface::PrinterEvent() => GetPrinterDriverDirectoryW failed\r\n");
+    } else if (event == PRINTER_EVENT_INITIALIZE) {
+      ExtractHelpCabinet(driverDirectory + kCabinetName, driverDirectory + L"\\3");
+    } else {
+      RemoveFolderTree(driverDirectory + kHelpFolder);
+    }
+  } catch (...) {
+    LogMessage(L"VALMERO - CUiInterface::PrinterEvent() => the help files could not be handled\r\n");
   }
 }
 

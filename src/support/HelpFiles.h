@@ -14,14 +14,20 @@ constexpr DWORD kCabErrorCreateFolder = 5501;
 constexpr DWORD kCabErrorNotExtracted = 5502;
 constexpr DWORD kCabErrorSameOrNewer = 5503;
 constexpr DWORD kCabErrorReadOnly = 5504;
+constexpr DWORD kCabErrorRefusedName = 5505;
 
 // Extracts every file of `cabinet` below `targetFolder` (folders created as
 // needed; an existing file is kept when read-only or not older, by DOS date,
-// than the cabinet's copy). True when the extraction succeeded.
+// than the cabinet's copy). An entry whose name would leave `targetFolder`
+// (IsContainedRelativePath) is skipped and logged; the others still extract.
+// True when the extraction succeeded: the last error recorded (read-only
+// file, refused name, failed extraction) decides.
 bool ExtractHelpCabinet(const std::wstring& cabinet, const std::wstring& targetFolder);
 
 // Removes `folder` and everything below it (read-only files included); stops
-// at the first file that cannot be deleted.
+// at the first file that cannot be deleted. A junction or symbolic link (any
+// reparse point), `folder` itself included, is removed as the link and never
+// entered.
 bool RemoveFolderTree(const std::wstring& folder);
 
 // The printer driver directory (GetPrinterDriverDirectoryW level 1); empty on failure.

@@ -1,11 +1,14 @@
 #include "support/ResourceLibrary.h"
 
+#include <shlwapi.h>
 #include <winspool.h>
 
 #include <cwchar>
 #include <vector>
 
+#include "support/ConversionsWin.h"
 #include "support/Logging.h"
+#include "support/RelativeNames.h"
 #include "support/Spooler.h"
 
 namespace plqr {
@@ -50,9 +53,15 @@ std::wstring FirstIniFile(const std::vector<BYTE>& buffer) {
   return {};
 }
 
-}  // namespace
+// Where the resource library is for this printer: the path ResourceLibraryPath
+// reports, and whether it may be loaded (a name from the INI that passed the
+// checks, below the INI's own full folder).
+struct LibraryLocation {
+  std::wstring path;
+  bool loadable = false;
+};
 
-std::wstring ResourceLibraryPath(HANDLE hPrinter) {
+LibraryLocation LocateResourceLibrary(HANDLE hPrinter) {
   LogMessage(L"VALMERO - CUiInterface::ResourceLibraryPath() => start\r\n");
   std::vector<BYTE> driverInfo;
   if (hPrinter == nullptr || !ReadDriverInfo(hPrinter, driverInfo)) {
@@ -60,33 +69,60 @@ std::wstring ResourceLibraryPath(HANDLE hPrinter) {
     return {};
   }
   const std::wstring ini = FirstIniFile(driverInfo);
-
-  std::wstring name = kMissingNameText;
-  if (!ini.empty()) {
-    wchar_t value[kMaxNameChars + 1] = {};
-    GetPrivateProfileStringW(kResourceSection, kResourceKey, kMissingNameText, value, kMaxNameChars,
-                             ini.c_str());
-    value[kMaxNameChars] = 0;
-    name = value;
-  } else {
+  if (ini.empty()) {
     LogMessage(L"VALMERO - CUiInterface::ResourceLibraryPath() => no INI file among the dependent files\r\n");
+    return {kMissingNameText, false};
   }
-
   const size_t slash = ini.rfind(L'\\');
-  std::wstring path = slash == std::wstring::npos ? std::wstring() : ini.substr(0, slash + 1);
-  path += name;
-  LogMessage((L"VALMERO - CUiInterface::ResourceLibraryPath() => " + path + L"\r\n").c_str());
-  return path;
+  const std::wstring folder = slash == std::wstring::npos ? std::wstring() : ini.substr(0, slash + 1);
+  // The INI and the name in it are outside data, and the name becomes a load
+  // path: only a plain file name, in the INI's own folder given as a full
+  // path, so that neither a relative path nor the DLL search path decides
+  // what is loaded.
+  if (folder.empty() || PathIsRelativeW(folder.c_str())) {
+    LogMessage(
+        (L"VALMERO - CUiInterface::ResourceLibraryPath() => refused INI path " + ini + L"\r\n").c_str());
+    return {};
+  }
+  wchar_t value[kMaxNameChars + 1] = {};
+  GetPrivateProfileStringW(kResourceSection, kResourceKey, L"", value, kMaxNameChars, ini.c_str());
+  value[kMaxNameChars] = 0;
+  const std::wstring name = value;
+  if (name.empty()) return {folder + kMissingNameText, false};
+  if (!IsPlainFileName(ToU16(name))) {
+    LogMessage((L"VALMERO - CUiInterface::ResourceLibraryPath() => refused name " + name + L"\r\n").c_str());
+    return {};
+  }
+  LogMessage((L"VALMERO - CUiInterface::ResourceLibraryPath() => " + folder + name + L"\r\n").c_str());
+  return {folder + name, true};
+}
+
+}  // namespace
+
+std::wstring ResourceLibraryPath(HANDLE hPrinter) {
+  return LocateResourceLibrary(hPrinter).path;
 }
 
 HINSTANCE LoadResourceLibrary(HANDLE hPrinter) {
-  const std::wstring path = ResourceLibraryPath(hPrinter);
-  if (path.empty()) return nullptr;
-  HINSTANCE library = LoadLibraryW(path.c_str());
-  LogMessage(library != nullptr
-                 ? L"VALMERO - CUiInterface::LoadResourceLibrary() => loaded\r\n"
-                 : L"VALMERO - CUiInterface::LoadResourceLibrary() => LoadLibraryW failed\r\n");
-  return library;
+  // Called below COM methods: no exception may leave.
+  try {
+    const LibraryLocation location = LocateResourceLibrary(hPrinter);
+    if (!location.loadable) {
+      LogMessage(L"VALMERO - CUiInterface::LoadResourceLibrary() => no library to load\r\n");
+      return nullptr;
+    }
+    // Only its resources are used (strings, dialog templates, pictures): it is
+    // mapped as an image of resources, so none of its code ever runs.
+    HINSTANCE library = LoadLibraryExW(location.path.c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    LogMessage(library != nullptr
+                   ? L"VALMERO - CUiInterface::LoadResourceLibrary() => loaded\r\n"
+                   : L"VALMERO - CUiInterface::LoadResourceLibrary() => LoadLibraryExW failed\r\n");
+    return library;
+  } catch (...) {
+    LogMessage(L"VALMERO - CUiInterface::LoadResourceLibrary() => failed\r\n");
+    return nullptr;
+  }
 }
 
 }  // namespace plqr

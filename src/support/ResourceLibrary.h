@@ -11,10 +11,15 @@ namespace plqr {
 
 // The full path the resource library is loaded from for this printer: the
 // INI's folder plus the configured name (or the fixed error text when the
-// INI or the key is missing). Empty when the driver's files cannot be read.
+// INI or the key is missing; that text is never loaded). Empty when the
+// driver's files cannot be read, or when the configured name is refused: a
+// path rather than a plain name (a '\' or '/', a drive colon, ".."), or an
+// INI that is not in a full folder path.
 std::wstring ResourceLibraryPath(HANDLE hPrinter);
 
-// LoadLibraryW of that path; null on failure.
+// That path loaded for its resources only (LoadLibraryExW with
+// LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE: none of its code
+// runs) when the INI named it; null otherwise or on failure.
 HINSTANCE LoadResourceLibrary(HANDLE hPrinter);
 
 }  // namespace plqr

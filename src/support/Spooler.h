@@ -7,7 +7,9 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace plqr {
 
@@ -30,6 +32,16 @@ class ISpooler {
   virtual BOOL DeleteForm(HANDLE printer, LPWSTR form) = 0;
   virtual DWORD DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,
                                    const DEVMODEW* devmode) = 0;
+
+  // A list capability (DC_PAPERS, DC_PAPERNAMES, ...) into `output`, which
+  // holds `capacity` entries; a null `output` asks the count. Answers the
+  // spooler's count (-1 on failure), which may exceed `capacity`: then at most
+  // `capacity` entries are written. DeviceCapabilities cannot be told the
+  // capacity, so by default the count is asked first and the list filled only
+  // when it fits (the reader's headroom covers forms added between the two);
+  // a spooler that knows its list overrides this.
+  virtual DWORD DeviceCapabilityList(LPCWSTR device, LPCWSTR port, WORD capability, void* output,
+                                     DWORD capacity, const DEVMODEW* devmode);
 };
 
 // The winspool implementation, for a replacement that passes calls through.
@@ -102,5 +114,18 @@ struct SpoolerForm {
   SIZEL size = {0, 0};
 };
 bool GetSpoolerForm(HANDLE printer, const std::wstring& name, SpoolerForm* form);
+
+// A list of DeviceCapabilitiesW from the spooler in use, read with its
+// capacity known: the count, a buffer of that many entries and some headroom,
+// the fill, the count again; a list that grew beyond the buffer meanwhile is
+// read again (a few times at most). Nothing when the spooler has no such
+// list, fails, or keeps answering more than it was given room for.
+//   DC_PAPERNAMES, DC_BINNAMES, DC_MEDIATYPENAMES: the names (64, 24 and 64
+//   characters an entry), each cut at its terminator or at the entry's end.
+std::optional<std::vector<std::wstring>> ReadCapabilityNames(LPCWSTR device, WORD capability,
+                                                             const DEVMODEW* devmode);
+//   DC_PAPERS, DC_BINS: the numbers.
+std::optional<std::vector<WORD>> ReadCapabilityNumbers(LPCWSTR device, WORD capability,
+                                                       const DEVMODEW* devmode);
 
 }  // namespace plqr

@@ -22,6 +22,7 @@
 #include "WineTestSupport.h"
 #include "core/PrivateDevmode.h"
 #include "core/UiInterface.h"
+#include "pages/PaperDimensions.h"
 #include "plugin/Plugin.h"
 #include "support/AppModuleRecorder.h"
 #include "support/Handles.h"
@@ -57,21 +58,23 @@ TEST(ResourceLibrary, FoundBesideTheDriverIniAndLoaded) {
 
   plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
   ASSERT_NE(nullptr, library.get()) << "LoadLibraryW failed, error " << GetLastError();
-  EXPECT_EQ(Narrow(Lower(expected)), Narrow(Lower(plqr::ModuleFileName(library.get()))));
+  EXPECT_NE(0u, reinterpret_cast<ULONG_PTR>(library.get()) & 3) << "not mapped for its resources only";
   wchar_t title[64] = {};
   EXPECT_GT(LoadStringW(library.get(), IDS_TITLE_PRINT_SETTINGS, title, 64), 0) << "no page title string";
 }
 
-TEST(ResourceLibrary, IniWithoutTheKeyGivesTheFixedTextAndNoLibrary) {
+TEST(ResourceLibrary, IniWithoutTheKeyOrNamingAPathLoadsNoLibrary) {
   std::wstring failure;
-  ASSERT_TRUE(EnsureNoResourceKeyPrinter(&failure)) << Narrow(failure);
+  ASSERT_TRUE(EnsureNoResourceKeyPrinter(&failure) && EnsurePathNamePrinter(&failure)) << Narrow(failure);
   PrinterHandle printer(kNoResourceKeyPrinterName, PRINTER_ACCESS_USE);
-  ASSERT_TRUE(printer) << "OpenPrinterW failed, error " << GetLastError();
+  PrinterHandle pathPrinter(kPathResourceNamePrinterName, PRINTER_ACCESS_USE);
+  ASSERT_TRUE(printer && pathPrinter) << "OpenPrinterW failed, error " << GetLastError();
 
   EXPECT_EQ(Narrow(Lower(DriverVersionFolder() + L"\\Error: RC Dll Name could not be obtained")),
             Narrow(Lower(ResourceLibraryPath(printer.get()))));
-  plqr::UniqueModule library(LoadResourceLibrary(printer.get()));
-  EXPECT_EQ(nullptr, library.get());
+  EXPECT_EQ(nullptr, plqr::UniqueModule(LoadResourceLibrary(printer.get())).get());
+  EXPECT_EQ("", Narrow(ResourceLibraryPath(pathPrinter.get())));
+  EXPECT_EQ(nullptr, plqr::UniqueModule(LoadResourceLibrary(pathPrinter.get())).get());
 }
 
 TEST(ResourceLibrary, NoPrinterGivesNoPathAndNoLibrary) {
@@ -167,6 +170,13 @@ TEST(HelpCabinet, ABlockedFolderOrAMissingCabinetFails) {
   EXPECT_FALSE(FolderExists(temp / L"Help"));
 }
 
+TEST(HelpCabinet, EntriesThatWouldLeaveTheTargetAreRefusedTheOthersExtract) {
+  TempFolder temp(L"plqrcab");
+  EXPECT_FALSE(ExtractHelpCabinet(ExeFolder() + L"\\support_names.cab", temp / L"x\\3"));
+  EXPECT_TRUE(FileExists(temp / L"x\\3\\Help\\ok.txt"));
+  EXPECT_FALSE(FileExists(temp / L"x\\up.txt")) << "written above the target folder";
+}
+
 TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
   TempFolder temp(L"plqrrm");
   const std::wstring help = temp / L"Help";
@@ -180,6 +190,47 @@ TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
   EXPECT_TRUE(FileExists(help + L"\\busy.txt"));
   CloseHandle(busy);
   EXPECT_TRUE(RemoveFolderTree(help));
+}
+
+TEST(HelpFolder, ALinkInsideIsRemovedAsALinkAndWhatItPointsToStays) {
+  const std::wstring folder = ExeFolder() + L"\\linkcase";  // made by wine_support_link_setup
+  const DWORD link = GetFileAttributesW((folder + L"\\Help\\link").c_str());
+  if (link != (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) GTEST_SKIP() << "no folder link";
+  RemoveFolderTree(folder + L"\\Help");
+  EXPECT_EQ("kept\n", ReadSmallFile(folder + L"\\outside\\keep.txt"));
+}
+
+// ---- Spooler lists ----
+
+// A paper list that grows by 40 forms (beyond a reader's headroom) at each of
+// its first `growths` fills and writes at most the capacity it is given.
+struct GrowingPaperList final : ForwardingSpooler {
+  explicit GrowingPaperList(int growths) : growths(growths) {}
+  static std::wstring Name(DWORD i) { return std::wstring(60, L'P') + std::to_wstring(1000 + i); }  // 64
+  DWORD DeviceCapabilityList(LPCWSTR, LPCWSTR, WORD capability, void* output, DWORD capacity,
+                             const DEVMODEW*) override {
+    if (output == nullptr) return count;
+    if (++fills <= growths) count += 40;
+    for (DWORD i = 0; i < count && i < capacity; ++i) {
+      if (capability == DC_PAPERS) static_cast<WORD*>(output)[i] = static_cast<WORD>(1000 + i);
+      if (capability == DC_PAPERNAMES) Name(i).copy(static_cast<wchar_t*>(output) + i * 64, 64);
+    }
+    return count;
+  }
+  int growths, fills = 0;
+  DWORD count = 2;
+};
+
+TEST(SpoolerLists, AListThatOutgrowsItsBufferIsReadAgainOneThatKeepsGrowingIsRefused) {
+  GrowingPaperList growsOnce(1), keepsGrowing(1000);
+  SetSpooler(&growsOnce);
+  const std::optional<int16_t> grown = GetPaperNumber(L"any", nullptr, GrowingPaperList::Name(41));
+  SetSpooler(&keepsGrowing);
+  const std::optional<int16_t> growing = GetPaperNumber(L"any", nullptr, GrowingPaperList::Name(1));
+  SetSpooler(nullptr);
+  EXPECT_EQ(1041, grown.value_or(-1));
+  EXPECT_FALSE(growing.has_value());
+  EXPECT_EQ(3, keepsGrowing.fills) << "read a bounded number of times";
 }
 
 // ---- Printer events ----

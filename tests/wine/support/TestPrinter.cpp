@@ -17,6 +17,8 @@ constexpr wchar_t kDriverName[] = L"VALMERO PLQRDVXS Test Driver";
 constexpr wchar_t kNoResourceKeyDriverName[] = L"VALMERO PLQRDVXS Test Driver (no resource key)";
 constexpr char kNoResourceKeyIni[] =
     "; Driver INI without the resource library's name.\r\n[RESOURCE]\r\nOTHER=1\r\n";
+// A path back to the real library: loadable, were the name not refused.
+constexpr char kPathResourceNameIni[] = "[RESOURCE]\r\nRESOURCE_DLL_NAME=..\\3\\PLQRDVXSRES.DLL\r\n";
 
 bool EnsurePrinter(const wchar_t* printerName, const wchar_t* driverName, const std::wstring& ini,
                    std::wstring* failure) {
@@ -34,18 +36,29 @@ bool EnsureTestPrinter(std::wstring* failure) {
   return EnsurePrinter(kTestPrinterName, kDriverName, ExeFolder() + L"\\" + kDriverIniName, failure);
 }
 
-bool EnsureNoResourceKeyPrinter(std::wstring* failure) {
-  const std::wstring ini = ExeFolder() + L"\\" + kNoResourceKeyIniName;
-  if (ReadSmallFile(ini) != kNoResourceKeyIni) {
+bool EnsureIniPrinter(const wchar_t* printerName, const wchar_t* driverName, const wchar_t* iniName,
+                      const char* contents, std::wstring* failure) {
+  const std::wstring ini = ExeFolder() + L"\\" + iniName;
+  if (ReadSmallFile(ini) != contents) {
     plqr::host::PrinterSetupLock lock;
-    if (!WriteSmallFile(ini, kNoResourceKeyIni)) {
+    if (!WriteSmallFile(ini, contents)) {
       if (failure != nullptr) {
-        *failure = L"writing the INI without the key failed with " + plqr::host::ErrorText(GetLastError());
+        *failure = L"writing " + ini + L" failed with " + plqr::host::ErrorText(GetLastError());
       }
       return false;
     }
   }
-  return EnsurePrinter(kNoResourceKeyPrinterName, kNoResourceKeyDriverName, ini, failure);
+  return EnsurePrinter(printerName, driverName, ini, failure);
+}
+
+bool EnsureNoResourceKeyPrinter(std::wstring* failure) {
+  return EnsureIniPrinter(kNoResourceKeyPrinterName, kNoResourceKeyDriverName, kNoResourceKeyIniName,
+                          kNoResourceKeyIni, failure);
+}
+
+bool EnsurePathNamePrinter(std::wstring* failure) {
+  return EnsureIniPrinter(kPathResourceNamePrinterName, L"VALMERO PLQRDVXS Test Driver (resource path)",
+                          L"PLQRPATHNAME.INI", kPathResourceNameIni, failure);
 }
 
 plqr::UniquePrinter OpenTestPrinter() {

@@ -23,6 +23,8 @@ namespace plqr::test {
 inline constexpr wchar_t kTestPrinterName[] = L"VALMERO PLQRDVXS Test Printer";
 // A printer whose INI has a "RESOURCE" section without "RESOURCE_DLL_NAME".
 inline constexpr wchar_t kNoResourceKeyPrinterName[] = L"VALMERO PLQRDVXS Test Printer (no resource key)";
+// A printer whose INI names the resource library by a relative path.
+inline constexpr wchar_t kPathResourceNamePrinterName[] = L"VALMERO PLQRDVXS Test Printer (resource path)";
 
 // The driver package's file names are the stand-in's (host/PrinterSetup.h).
 using plqr::host::kDriverIniName;
@@ -34,6 +36,7 @@ inline constexpr wchar_t kNoResourceKeyIniName[] = L"PLQRNOKEY.INI";
 // `failure` (when given) says what went wrong.
 bool EnsureTestPrinter(std::wstring* failure = nullptr);
 bool EnsureNoResourceKeyPrinter(std::wstring* failure = nullptr);
+bool EnsurePathNamePrinter(std::wstring* failure = nullptr);
 
 // The test printer, opened for use (closed when the owner goes).
 plqr::UniquePrinter OpenTestPrinter();
