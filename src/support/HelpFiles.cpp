@@ -76,10 +76,11 @@ WORD LastWriteDosDate(const std::wstring& path) {
 
 // Decides for one file of the cabinet whether it is extracted, and where.
 UINT OnFileInCabinet(CabExtraction& extraction, FILE_IN_CABINET_INFO_W& info) {
-  // The cabinet is outside data: a name that would leave the target folder
-  // ("..", a drive, a root, a UNC or device path) is skipped before any
-  // folder is created for it.
-  if (info.NameInCabinet == nullptr || !IsContainedRelativePath(ToU16(info.NameInCabinet))) {
+  // The cabinet is outside data: a name that would leave the driver's Help
+  // folder ("..", a drive, a root, a UNC or device path, or a file beside
+  // the driver's own files) is skipped before any folder is created for it.
+  if (info.NameInCabinet == nullptr || _wcsnicmp(info.NameInCabinet, L"Help\\", 5) != 0 ||
+      !IsContainedRelativePath(ToU16(info.NameInCabinet))) {
     LogMessage((L"VALMERO - CCabFileMpt::CabinetCallback() => refused entry name: " +
                 std::wstring(info.NameInCabinet != nullptr ? info.NameInCabinet : L"(none)") + L"\r\n")
                    .c_str());

@@ -175,6 +175,7 @@ TEST(HelpCabinet, EntriesThatWouldLeaveTheTargetAreRefusedTheOthersExtract) {
   EXPECT_FALSE(ExtractHelpCabinet(ExeFolder() + L"\\support_names.cab", temp / L"x\\3"));
   EXPECT_TRUE(FileExists(temp / L"x\\3\\Help\\ok.txt"));
   EXPECT_FALSE(FileExists(temp / L"x\\up.txt")) << "written above the target folder";
+  EXPECT_FALSE(FileExists(temp / L"x\\3\\top.txt")) << "written beside the driver's files";
 }
 
 TEST(HelpFolder, RemovalStopsAtAFileThatCannotBeDeleted) {
