@@ -14,6 +14,7 @@ packages=(
   python3                              # pictures: the SVG sources are generated
   imagemagick librsvg2-bin             # pictures: SVG sources to bitmaps
   fp-utils gcab                        # help: chmcmd compiles the CHM, gcab packs the cabinet
+  clang libclang-rt-14-dev             # fuzz targets: clang with libFuzzer and the sanitizers
   clang-format                         # make format
 )
 

@@ -184,15 +184,6 @@ TEST_F(UnavailableComboTest, KeysStepOverUnavailableItems) {
   Key(VK_DOWN);
   EXPECT_EQ(5, Selection());
   EXPECT_EQ(1, PagesPerSheet()) << "the page was told of nothing";
-
-  // In the open list the keys move the list's highlight the same way.
-  SendMessageW(m_Combo, CB_SETCURSEL, 0, 0);
-  SendMessageW(m_Combo, CB_SHOWDROPDOWN, TRUE, 0);
-  const COMBOBOXINFO info = ComboInfo(m_Combo);
-  ASSERT_NE(nullptr, info.hwndList);
-  Key(VK_DOWN);
-  EXPECT_EQ(2, SendMessageW(info.hwndList, LB_GETCURSEL, 0, 0));
-  SendMessageW(m_Combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(UnavailableComboTest, AListChoiceOfAnUnavailableItemIsRefused) {

@@ -502,20 +502,6 @@ TEST_F(FeatureModelTest, ListsOnThePaperPage) {
   EXPECT_EQ(std::wstring(259, L'x'), GetComboSelectedText(page, IDC_COMBO_OUTPUTBIN));
 }
 
-TEST_F(FeatureModelTest, IndexesAndTextsRoundTrip) {
-  CreateFeatureDictionary(&m_platform, &m_cuip);
-  const PAGEPARAMS params = Params();
-  bool found = false;
-  EXPECT_EQ(L"A4", GetStringFromiSel(L"PaperSize", &params, 1, &found));
-  EXPECT_EQ(1u, GetiSelFromString(L"PaperSize", L"A4:1", &params, &found));
-  found = false;
-  EXPECT_EQ(L"", GetStringFromiSel(L"PaperSize", &params, 6, &found));
-  EXPECT_FALSE(found) << "untouched when there is no such entry";
-  EXPECT_EQ(6u, GetiSelFromString(L"PaperSize", L"A4", &params, &found)) << "stored texts carry the index";
-  EXPECT_EQ(0u, GetiSelFromString(L"Unknown", L"A4", &params, &found));
-  EXPECT_EQ(L"", GetStringFromiSel(L"PaperSize", nullptr, 0, &found));
-}
-
 // A picture replaces the control's previous image, which is deleted.
 TEST_F(FeatureModelTest, APictureReplacesThePreviousImage) {
   CreateFeatureDictionary(&m_platform, &m_cuip);

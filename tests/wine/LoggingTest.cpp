@@ -95,16 +95,3 @@ TEST(UserSettingsFolder, PrinterFolderIsCreatedWithASafeNameUnderLocalApplicatio
   EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(nullptr));
   EXPECT_EQ(L"", plqr::GetPrinterSettingsFolder(std::wstring(MAX_PATH, L'p').c_str()));
 }
-
-TEST(ConversionsWin, WideFormsAndAnsiCodePage) {
-  // The wide forms pass through to the portable rules (tested natively).
-  EXPECT_DOUBLE_EQ(12.345, plqr::TCHARtoDouble(L"12.34567"));
-  wchar_t field[plqr::kDecimalTextChars];
-  plqr::DoubletoTCHAR(1234.5, field, L"%0.2f");
-  EXPECT_STREQ(L"1234.5", field);
-  // A character the code page lacks becomes its default character.
-  EXPECT_EQ("", plqr::ws2s(static_cast<const wchar_t*>(nullptr)));
-  if (GetACP() == 1252) {
-    EXPECT_EQ("caf\xE9 ?", plqr::ws2s(L"caf\u00e9 \u4e00"));
-  }
-}

@@ -192,13 +192,6 @@ TEST_F(PaperTabTest, ATrayOtherThanTheFirstForbidsRotationSort) {
   EXPECT_EQ(1, page.ItemSel("InputBin"));
   page.Choose(IDC_COMBO_MEDIATRAY, 0);
   EXPECT_EQ(0, page.Private().bNoRotationSort);
-
-  // Rotation sort set on the print settings page: trays 1 to 5 and the
-  // papers outside the rotation-sort list become unavailable.
-  page.Private().bRotationSort = 1;
-  page.Choose(IDC_COMBO_MEDIATYPE, 0);
-  EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5}), page.UnavailableEntries(IDC_COMBO_MEDIATRAY));
-  EXPECT_TRUE(page.Unavailable(IDC_COMBO_PAPERSIZE, Paper(L"Envelope #10")));
 }
 
 // Shows the more-input-options dialog and, from inside its loop, looks at it.

@@ -1,0 +1,15 @@
+// The readers of a driver engineer's files: action scripts, and the settings
+// file that `expect` lines read back.
+#include <string_view>
+
+#include "actions/ActionScript.h"
+#include "settings/JsonLeaves.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const plqr::host::ActionScriptResult script = plqr::host::ParseActionScript(text, "fuzz.txt");
+  if (!script.ok() && script.error.ToString().empty()) __builtin_trap();  // a refusal says why
+  const plqr::host::JsonLeafMap leaves = plqr::host::JsonLeaves(text);
+  for (const auto& [key, value] : leaves) plqr::host::JudgeExpectation(leaves, key, value);
+  return 0;
+}
