@@ -47,14 +47,13 @@ Result GuardResult(const wchar_t* entry, Result failure, Body&& body) noexcept {
 // that handling, itself guarded.
 template <typename Body, typename Fallback>
 LRESULT GuardWindowMessage(const wchar_t* entry, Body&& body, Fallback&& fallback) noexcept {
-  try {
-    return std::forward<Body>(body)();
-  } catch (const std::bad_alloc&) {
-    LogEscapedException(entry, true);
-  } catch (...) {
-    LogEscapedException(entry, false);
-  }
-  return GuardResult(entry, LRESULT{0}, std::forward<Fallback>(fallback));
+  bool handled = false;
+  const LRESULT result = GuardResult(entry, LRESULT{0}, [&] {
+    const LRESULT answer = std::forward<Body>(body)();
+    handled = true;
+    return answer;
+  });
+  return handled ? result : GuardResult(entry, LRESULT{0}, std::forward<Fallback>(fallback));
 }
 
 }  // namespace plqr
