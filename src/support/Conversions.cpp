@@ -24,10 +24,12 @@ bool IsSingleFloatFormat(const char16_t* format) {
     ++p;
     if (*p == u'%') continue;
     while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0') ++p;
-    while (IsDigit(*p)) ++p;
+    // Width and precision of at most two digits: a larger one makes the C
+    // library format (and allocate) that many characters.
+    if (IsDigit(*p)) p += IsDigit(p[1]) ? 2 : 1;
     if (*p == u'.') {
       ++p;
-      while (IsDigit(*p)) ++p;
+      if (IsDigit(*p)) p += IsDigit(p[1]) ? 2 : 1;
     }
     if (*p == u'l') ++p;  // "%lf" is the same as "%f"
     switch (*p) {

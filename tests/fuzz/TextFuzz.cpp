@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (std::char_traits<char16_t>::length(field) >= plqr::kDecimalTextChars) __builtin_trap();
   const std::string utf8 = plqr::Utf16ToUtf8(text);
   if (plqr::Utf16ToUtf8(plqr::s2ws(utf8)) != utf8) __builtin_trap();
-
   OptionNameDictionary names;
   const std::wstring keyword = text.size() % 2 ? L"PaperSize" : L"MediaType";
   for (size_t i = 0; i < text.size(); i += 3)

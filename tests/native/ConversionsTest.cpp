@@ -29,8 +29,9 @@ TEST(Conversions, TextToDoubleReadsSixCharactersDoubleToTextRoundsCutsToSixAndRe
       {1.5, u"%e", u"1.5000"},        {1.5, u"\u00d7%.1f", u"\u00d71.5"}};
   for (const auto& [value, format, text] : formats)
     EXPECT_EQ(text, DoubleToText(value, format)) << Utf16ToUtf8(format);
-  // Formats that would read another argument, or none, give no text.
-  for (const char16_t* format : {u"%d", u"%s", u"%n", u"%f %f", u"%*f", u"%.*f", u"%Lf", u"abc", u"%", u"5%"})
+  // Formats that would read another argument, or none, or widths past 99: no text.
+  for (const char16_t* format :
+       {u"%d", u"%s", u"%n", u"%f %f", u"%*f", u"%.*f", u"%Lf", u"abc", u"%", u"5%", u"%.100f", u"%100f"})
     EXPECT_EQ(u"", DoubleToText(1.5, format)) << Utf16ToUtf8(format);
   EXPECT_EQ(u"", DoubleToText(1.5, nullptr));
   EXPECT_EQ(u"1.5", DoubleToText(1.5, u"%lg"));
