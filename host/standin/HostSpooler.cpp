@@ -7,6 +7,25 @@
 
 namespace plqr::host {
 
+BOOL PackFormInfo1(const std::wstring& name, DWORD flags, SIZEL size, LPBYTE buffer, DWORD bufferSize,
+                   LPDWORD needed) {
+  const DWORD nameBytes = static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t));
+  const DWORD required = static_cast<DWORD>(sizeof(FORM_INFO_1W)) + nameBytes;
+  if (needed != nullptr) *needed = required;
+  if (buffer == nullptr || bufferSize < required) {
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return FALSE;
+  }
+  auto* info = reinterpret_cast<FORM_INFO_1W*>(buffer);
+  auto* text = reinterpret_cast<wchar_t*>(buffer + sizeof(FORM_INFO_1W));
+  std::memcpy(text, name.c_str(), nameBytes);
+  info->Flags = flags;
+  info->pName = text;
+  info->Size = size;
+  info->ImageableArea = RECTL{0, 0, size.cx, size.cy};
+  return TRUE;
+}
+
 namespace {
 
 constexpr size_t kPaperNameLength = 64;
@@ -53,21 +72,7 @@ BOOL HostSpooler::GetForm(HANDLE printer, LPWSTR form, DWORD level, LPBYTE buffe
     SetLastError(error);
     return FALSE;
   }
-  const DWORD nameBytes = static_cast<DWORD>((paper->name.size() + 1) * sizeof(wchar_t));
-  const DWORD required = static_cast<DWORD>(sizeof(FORM_INFO_1W)) + nameBytes;
-  if (needed != nullptr) *needed = required;
-  if (buffer == nullptr || size < required) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return FALSE;
-  }
-  auto* info = reinterpret_cast<FORM_INFO_1W*>(buffer);
-  auto* name = reinterpret_cast<wchar_t*>(buffer + sizeof(FORM_INFO_1W));
-  std::memcpy(name, paper->name.c_str(), nameBytes);
-  info->Flags = FORM_PRINTER;
-  info->pName = name;
-  info->Size = paper->thousandths;
-  info->ImageableArea = RECTL{0, 0, paper->thousandths.cx, paper->thousandths.cy};
-  return TRUE;
+  return PackFormInfo1(paper->name, FORM_PRINTER, paper->thousandths, buffer, size, needed);
 }
 
 DWORD HostSpooler::DeviceCapabilities(LPCWSTR device, LPCWSTR port, WORD capability, LPWSTR output,

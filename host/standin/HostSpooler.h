@@ -21,6 +21,12 @@
 
 namespace plqr::host {
 
+// Writes a form as GetFormW level 1 answers it: FORM_INFO_1W with its name
+// behind it in `buffer`, the whole size in *needed; FALSE with
+// ERROR_INSUFFICIENT_BUFFER when `buffer` is null or smaller than that.
+BOOL PackFormInfo1(const std::wstring& name, DWORD flags, SIZEL size, LPBYTE buffer, DWORD bufferSize,
+                   LPDWORD needed);
+
 class HostSpooler final {
  public:
   HostSpooler(const PrinterDescription& description, std::wstring printerName);

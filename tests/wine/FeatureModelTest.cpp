@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "FakeDriverUI.h"
+#include "HostSpooler.h"
 #include "OptItemBuilder.h"
 #include "PrintOem.h"
 #include "ResourceIds.h"
@@ -42,8 +43,7 @@ class FormSpooler final : public plqr::ForwardingSpooler {
  public:
   struct Form {
     DWORD flags;
-    LONG cx;
-    LONG cy;
+    SIZEL size;
   };
   std::map<std::wstring, Form> forms;
 
@@ -53,21 +53,7 @@ class FormSpooler final : public plqr::ForwardingSpooler {
       SetLastError(ERROR_INVALID_FORM_NAME);
       return FALSE;
     }
-    const DWORD nameBytes = static_cast<DWORD>((it->first.size() + 1) * sizeof(wchar_t));
-    const DWORD total = sizeof(FORM_INFO_1W) + nameBytes;
-    if (needed != nullptr) *needed = total;
-    if (buffer == nullptr || size < total) {
-      SetLastError(ERROR_INSUFFICIENT_BUFFER);
-      return FALSE;
-    }
-    auto* form = reinterpret_cast<FORM_INFO_1W*>(buffer);
-    auto* text = reinterpret_cast<wchar_t*>(buffer + sizeof(FORM_INFO_1W));
-    memcpy(text, it->first.c_str(), nameBytes);
-    form->Flags = it->second.flags;
-    form->pName = text;
-    form->Size = {it->second.cx, it->second.cy};
-    form->ImageableArea = {0, 0, it->second.cx, it->second.cy};
-    return TRUE;
+    return plqr::host::PackFormInfo1(it->first, it->second.flags, it->second.size, buffer, size, needed);
   }
 };
 
