@@ -1,23 +1,23 @@
 #include "Benchmark.h"
 
-#include "support/Handles.h"
-
-#include <algorithm>
-#include <cstdio>
+#include <map>
 #include <vector>
 
 #include "HostText.h"
+#include "PrinterSetup.h"
 #include "ProcessResources.h"
+#include "UserInput.h"
+#include "support/Handles.h"
 
 namespace plqr::host {
 
 namespace {
 
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-  LARGE_INTEGER frequency = {};
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+// The controls the round trips go through, by their IDs in the templates.
+constexpr int kNupList = 2033;        // pages per sheet, print settings page
+constexpr int kPaperSizeList = 2077;  // paper size, paper page
+constexpr int kZoomBar = 2085;        // zoom scroll bar, paper page
+constexpr size_t kChanges = 60;       // changes per round trip
 
 LARGE_INTEGER Now() {
   LARGE_INTEGER now = {};
@@ -25,45 +25,67 @@ LARGE_INTEGER Now() {
   return now;
 }
 
-struct Summary {
-  double median = 0;
-  double low = 0;
-  double high = 0;
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency = {};
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Samples of the stages and pages of the cold opens, by name, in order.
+class StageSamples {
+ public:
+  void Add(const std::string& name, double ms) {
+    for (auto& [known, samples] : m_samples) {
+      if (known == name) {
+        samples.push_back(ms);
+        return;
+      }
+    }
+    m_samples.push_back({name, {ms}});
+  }
+  std::vector<std::pair<std::string, Spread>> Spreads() const {
+    std::vector<std::pair<std::string, Spread>> spreads;
+    for (const auto& [name, samples] : m_samples) spreads.push_back({name, SpreadOf(samples)});
+    return spreads;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::vector<double>>> m_samples;
 };
 
-Summary Summarise(std::vector<double> samples) {
-  Summary summary;
-  if (samples.empty()) return summary;
-  std::sort(samples.begin(), samples.end());
-  const size_t n = samples.size();
-  summary.median = n % 2 == 1 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-  summary.low = samples.front();
-  summary.high = samples.back();
-  return summary;
+// Paints what is invalid in `window` and its children now, then handles what
+// the change posted: what a user sees before the next input.
+void Settle(HWND sheet, HWND window) {
+  if (window != nullptr) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpPending(sheet);
 }
 
-std::wstring Line(const wchar_t* label, const Summary& s) {
-  wchar_t text[256] = {};
-  swprintf(text, 256, L"%-44ls median %8.2f ms   spread %8.2f .. %8.2f ms\n", label, s.median, s.low, s.high);
-  return text;
-}
-
-std::wstring ResourcesLine(const wchar_t* label, const ProcessResources& r) {
-  wchar_t text[256] = {};
-  swprintf(text, 256, L"%-44ls GDI objects %5zu   windows %5zu   private %8.1f MB\n", label, r.gdiObjects,
-           r.windows, static_cast<double>(r.privateBytes) / (1024.0 * 1024.0));
-  return text;
-}
-
-// Shows every page of the modeless sheet once and paints it.
-void ShowEveryPage(PropertySheetHost& sheet) {
+// Shows and paints each page of the sheet in turn, timing the page's making
+// (its controls), its WM_INITDIALOG and its first paint.
+void ShowEveryPage(PropertySheetHost& sheet, const PageInitTimer* clock, StageSamples* stages) {
   for (size_t i = 0; i < sheet.PageCount(); ++i) {
+    const bool made = sheet.PageWindow(i) != nullptr;
+    const LARGE_INTEGER start = Now();
     sheet.SelectPage(i);
-    if (HWND page = sheet.CurrentPageWindow()) {
+    const LARGE_INTEGER shown = Now();
+    HWND page = sheet.CurrentPageWindow();
+    if (page != nullptr) {
       RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     PumpPending(sheet.Window());
+    if (stages == nullptr || clock == nullptr) continue;
+    const std::string prefix = "page" + std::to_string(i + 1) + "_";
+    const double initDialog = clock->InitDialogMs(page);
+    // The first page is made with the sheet window (see "sheet_window").
+    if (!made) stages->Add(prefix + "controls", Milliseconds(start, shown) - initDialog);
+    stages->Add(prefix + "initdialog", initDialog);
+    stages->Add(prefix + "paint", Milliseconds(shown, Now()));
   }
+}
+
+// A page for the floors: a template and a procedure that does nothing.
+INT_PTR CALLBACK DoNothingPageProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
 }
 
 // An empty page: a dialog template without controls, the size of a page.
@@ -77,80 +99,178 @@ std::vector<WORD> EmptyPageTemplate() {
   return words;  // menu, class and title: three empty words
 }
 
-INT_PTR CALLBACK EmptyPageProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG;
-}
-
-// One cold open of a sheet of `count` empty pages.
-double FloorRound(size_t count, HANDLE actCtx) {
-  const std::vector<WORD> dialog = EmptyPageTemplate();
+// One cold open of a sheet of the plug-in's page templates from `resources`
+// (or, without it, of `count` empty pages) with the do-nothing procedure.
+double FloorRound(HMODULE resources, const std::vector<DWORD>& templates, size_t count, HANDLE actCtx) {
+  const std::vector<WORD> empty = EmptyPageTemplate();
   const LARGE_INTEGER start = Now();
   PropertySheetHost sheet;
   for (size_t i = 0; i < count; ++i) {
     PROPSHEETPAGEW page = {};
     page.dwSize = sizeof(page);
-    page.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
-    page.hInstance = GetModuleHandleW(nullptr);
-    page.pResource = reinterpret_cast<const DLGTEMPLATE*>(dialog.data());
-    page.pszTitle = L"Empty";
-    page.pfnDlgProc = EmptyPageProc;
+    page.dwFlags = PSP_USETITLE;
+    if (resources != nullptr && i < templates.size()) {
+      page.hInstance = resources;
+      page.pszTemplate = MAKEINTRESOURCEW(templates[i]);
+    } else {
+      page.dwFlags |= PSP_DLGINDIRECT;
+      page.hInstance = GetModuleHandleW(nullptr);
+      page.pResource = reinterpret_cast<const DLGTEMPLATE*>(empty.data());
+    }
+    if (actCtx != nullptr && actCtx != INVALID_HANDLE_VALUE) {
+      page.dwFlags |= PSP_USEFUSIONCONTEXT;
+      page.hActCtx = actCtx;
+    }
+    page.pszTitle = L"Floor";
+    page.pfnDlgProc = DoNothingPageProc;
     PropertySheetHost::ComPropSheet(sheet.Handle(), CPSFUNC_ADD_PROPSHEETPAGEW,
                                     reinterpret_cast<LPARAM>(&page), 0);
   }
   std::wstring ignored;
-  sheet.ShowModeless(L"Empty pages", actCtx, ignored);
-  ShowEveryPage(sheet);
+  sheet.ShowModeless(L"Floor", actCtx, ignored);
+  ShowEveryPage(sheet, nullptr, nullptr);
   const LARGE_INTEGER end = Now();
   sheet.DestroyWindowNow();
   PumpPending(nullptr);
   return Milliseconds(start, end);
 }
 
-// A selection change as the plug-in's write-back makes it: a control
-// notification through the page's procedure, then the option item changed
-// and handed to DrvUpdateUISetting.
-double RoundTrip(CoreDriverHost& host, int round) {
-  OPTITEM* item = host.Item("MediaType");
-  HWND page = host.Sheet().CurrentPageWindow();
-  const LARGE_INTEGER start = Now();
-  if (page != nullptr) SendMessageW(page, WM_COMMAND, MAKEWPARAM(0xFFF0, CBN_SELCHANGE), 0);
-  if (item != nullptr && item->pOptType != nullptr && host.DriverInterface() != nullptr) {
-    const LONG previous = item->Sel;
-    item->Sel = (round % 2 == 0) ? 1 : 2;  // plain and recycled paper: always allowed
-    item->Flags |= OPTIF_CHANGED;
-    if (host.DriverInterface()->DrvUpdateUISetting(host.CommonUIParam().poemuiobj, item, 0,
-                                                   OEMCUIP_DOCPROP) != S_OK) {
-      item->Sel = previous;
+// One cold open of the plug-in's sheet, by stage and page. Returns the whole
+// time; the host stays open for the caller.
+double ColdOpen(CoreDriverHost& host, const PageInitTimer& timer, const LARGE_INTEGER& start,
+                StageSamples& stages, const std::vector<std::pair<std::string, LARGE_INTEGER>>& marks,
+                std::wstring& error) {
+  if (!host.Start(error) || !host.OpenSheet(error)) return -1;
+  const LARGE_INTEGER shown = Now();
+  LARGE_INTEGER previous = start;
+  for (const auto& [stage, at] : marks) {
+    stages.Add(stage, Milliseconds(previous, at));
+    previous = at;
+  }
+  // The sheet window with its first page's controls, without that page's
+  // WM_INITDIALOG (its own figure).
+  stages.Add("sheet_window", Milliseconds(previous, shown) - timer.InitDialogMs(host.Sheet().PageWindow(0)));
+  ShowEveryPage(host.Sheet(), &timer, &stages);
+  return Milliseconds(start, Now());
+}
+
+// The page window that holds `control`, selected; null when no page has it.
+HWND SelectPageWith(CoreDriverHost& host, int control) {
+  for (size_t i = 0; i < host.Sheet().PageCount(); ++i) {
+    HWND page = host.Sheet().PageWindow(i);
+    if (page != nullptr && GetDlgItem(page, control) != nullptr) {
+      host.Sheet().SelectPage(i);
+      host.PumpPending();
+      return page;
     }
   }
-  host.PumpPending();
-  return Milliseconds(start, Now());
+  return nullptr;
+}
+
+// Changes of a list's selection, as a user's choice makes them: back and
+// forth between the current entry and the first other that can be chosen.
+bool ListRoundTrips(CoreDriverHost& host, int control, std::vector<double>& samples) {
+  HWND page = SelectPageWith(host, control);
+  HWND list = page != nullptr ? GetDlgItem(page, control) : nullptr;
+  if (list == nullptr) return false;
+  const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+  const int first = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+  int other = -1;
+  for (int i = 0; i < count && other < 0; ++i) {
+    if (i != first && ChooseIndex(list, i).empty()) other = i;
+  }
+  if (other < 0 || !ChooseIndex(list, first).empty()) return false;
+  Settle(host.SheetWindow(), page);
+  for (size_t change = 0; change < kChanges; ++change) {
+    const LARGE_INTEGER start = Now();
+    if (!ChooseIndex(list, change % 2 == 0 ? other : first).empty()) return false;
+    Settle(host.SheetWindow(), page);
+    samples.push_back(Milliseconds(start, Now()));
+  }
+  return true;
+}
+
+// Clicks on the zoom bar's arrows, one step right then one left, each
+// followed by the end of the scroll as the bar sends it.
+bool ZoomRoundTrips(CoreDriverHost& host, std::vector<double>& samples) {
+  HWND page = SelectPageWith(host, kZoomBar);
+  HWND bar = page != nullptr ? GetDlgItem(page, kZoomBar) : nullptr;
+  if (bar == nullptr || !IsWindowEnabled(bar)) return false;
+  for (size_t change = 0; change < kChanges; ++change) {
+    const WORD step = change % 2 == 0 ? SB_LINERIGHT : SB_LINELEFT;
+    const LARGE_INTEGER start = Now();
+    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(step, 0), reinterpret_cast<LPARAM>(bar));
+    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+    Settle(host.SheetWindow(), page);
+    samples.push_back(Milliseconds(start, Now()));
+  }
+  return true;
+}
+
+RoundTripFigures TripFigures(const char* action, const std::vector<double>& samples) {
+  return {action, Percentile(samples, 50), Percentile(samples, 95), samples.size()};
+}
+
+bool RoundTrips(const PrinterDescription& description, const HostOptions& options, BenchmarkFigures& figures,
+                std::wstring& error) {
+  CoreDriverHost host(description, options);
+  if (!host.Start(error) || !host.OpenSheet(error)) return false;
+  ShowEveryPage(host.Sheet(), nullptr, nullptr);
+  std::vector<double> paper, nup, zoom;
+  if (!ListRoundTrips(host, kPaperSizeList, paper)) error = L"no paper size could be chosen";
+  if (!ListRoundTrips(host, kNupList, nup)) error = L"no pages-per-sheet entry could be chosen";
+  if (!ZoomRoundTrips(host, zoom)) error = L"the zoom bar could not be moved";
+  host.Close(false);
+  figures.roundTrips = {TripFigures("paper_size", paper), TripFigures("pages_per_sheet", nup),
+                        TripFigures("zoom", zoom)};
+  return error.empty();
+}
+
+// The resource library beside the plug-in, for the template floor: loaded
+// as the plug-in loads it, as data.
+plqr::UniqueModule LoadResourceLibrary(const std::wstring& pluginPath) {
+  const size_t slash = pluginPath.find_last_of(L"\\/");
+  const std::wstring folder = slash == std::wstring::npos ? std::wstring() : pluginPath.substr(0, slash + 1);
+  return plqr::UniqueModule(LoadLibraryExW((folder + kResourceDllName).c_str(), nullptr,
+                                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
 }  // namespace
 
 bool RunBenchmark(const PrinterDescription& description, const HostOptions& options, int rounds,
-                  std::wstring& report, std::wstring& error) {
+                  BenchmarkFigures& figures, std::wstring& error) {
   HostOptions documentOptions = options;
   documentOptions.sheet = SheetKind::Document;
-  std::vector<double> open;
-  std::vector<double> change;
-  std::vector<double> floor;
-  size_t pages = 0;
+  std::vector<std::pair<std::string, LARGE_INTEGER>> marks;
+  documentOptions.stageDone = [&marks](const char* stage) { marks.push_back({stage, Now()}); };
+  const plqr::UniqueModule resources = LoadResourceLibrary(options.pluginPath);
+  std::vector<double> open, floor, emptyFloor;
+  StageSamples stages;
+  std::vector<DWORD> templates;
   plqr::UniqueActCtx actCtx;
-  // The first round makes what lives as long as the process (the plug-in's
-  // module, common controls, fonts): growth is what the later rounds add.
-  const ProcessResources beforeFirst = MeasureProcessResources();
-  ProcessResources afterFirst;
-  for (int round = 0; round < rounds; ++round) {
+  // A first, uncounted round makes what lives as long as the process (the
+  // plug-in's module, common controls, fonts): growth is what the counted
+  // rounds add.
+  ProcessResources before;
+  for (int round = -1; round < rounds; ++round) {
+    if (round == 0) {
+      open.clear();
+      floor.clear();
+      emptyFloor.clear();
+      stages = StageSamples();
+      before = MeasureProcessResources();
+    }
     {
+      marks.clear();
+      PageInitTimer timer;
       const LARGE_INTEGER start = Now();
       CoreDriverHost host(description, documentOptions);
-      if (!host.Start(error) || !host.OpenSheet(error)) return false;
-      ShowEveryPage(host.Sheet());
-      open.push_back(Milliseconds(start, Now()));
-      pages = host.Sheet().PageCount();
-      change.push_back(RoundTrip(host, round));
+      host.Sheet().SetPageInitTimer(&timer);
+      const double ms = ColdOpen(host, timer, start, stages, marks, error);
+      if (ms < 0) return false;
+      open.push_back(ms);
+      templates = host.Sheet().PageTemplateIds();
+      figures.pages = host.Sheet().PageCount();
       if (!host.Close(true)) {
         error = L"the sheet did not close";
         return false;
@@ -160,25 +280,21 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
         actCtx.reset(host.ActivationContext());
       }
     }
-    floor.push_back(FloorRound(pages, actCtx.get()));
-    if (round == 0) afterFirst = MeasureProcessResources();
+    floor.push_back(FloorRound(resources.get(), templates, figures.pages, actCtx.get()));
+    emptyFloor.push_back(FloorRound(nullptr, {}, figures.pages, actCtx.get()));
   }
-  const ProcessResources afterLast = MeasureProcessResources();
+  documentOptions.stageDone = nullptr;
+  if (!RoundTrips(description, documentOptions, figures, error)) return false;
+  const ProcessResources after = MeasureProcessResources();
 
-  const Summary openSummary = Summarise(open);
-  const Summary floorSummary = Summarise(floor);
-  report = L"Benchmark: " + std::to_wstring(rounds) + L" rounds, document sheet of " +
-           std::to_wstring(pages) + L" pages\n";
-  report += Line(L"cold open (CommonUIProp x2, INIT, every page)", openSummary);
-  report += Line(L"selection change round trip", Summarise(change));
-  report += Line(L"floor: sheet of as many empty pages", floorSummary);
-  wchar_t ratio[128] = {};
-  swprintf(ratio, 128, L"ratio cold open / floor (medians): %.2f\n",
-           floorSummary.median > 0 ? openSummary.median / floorSummary.median : 0.0);
-  report += ratio;
-  report += ResourcesLine(L"before the first round", beforeFirst);
-  report += ResourcesLine(L"after the first round", afterFirst);
-  report += ResourcesLine(L"after the last round", afterLast);
+  figures.rounds = rounds;
+  figures.coldOpen = SpreadOf(open);
+  figures.floor = SpreadOf(floor);
+  figures.emptyFloor = SpreadOf(emptyFloor);
+  figures.phases = stages.Spreads();
+  figures.gdiObjects = {before.gdiObjects, after.gdiObjects};
+  figures.userObjects = {before.userObjects, after.userObjects};
+  figures.privateBytes = {before.privateBytes, after.privateBytes};
   return true;
 }
 

@@ -49,7 +49,10 @@ constexpr wchar_t kUsage[] =
     L"  --interactive        open the sheet in a window for a person and wait until it is closed\n"
     L"  --sheet-manager standin|platform   show the sheet with the stand-in's own sheet manager\n"
     L"                       (default) or through the platform's compstui.dll, as the core driver does\n"
-    L"  --benchmark N        time N cold opens and selection changes against empty pages\n"
+    L"  --benchmark N        time N cold opens of the document sheet by stage and page against the\n"
+    L"                       floors of the same templates and of empty pages, then round trips of\n"
+    L"                       changes through the real controls\n"
+    L"  --benchmark-json FILE   also write the benchmark's figures as JSON\n"
     L"  --plugin FILE        the plug-in DLL to load (default: the registered driver's copy)\n"
     L"  --help               this text\n"
     L"\n"
@@ -79,6 +82,7 @@ struct CommandLine {
   bool interactive = false;
   bool platformSheet = false;
   int benchmark = 0;
+  std::wstring benchmarkJson;
   std::wstring plugin;
   bool help = false;
 };
@@ -145,6 +149,8 @@ std::optional<CommandLine> ParseCommandLine(std::wstring& error) {
         error = L"--benchmark takes a number of rounds from 1 to 1000";
         return std::nullopt;
       }
+    } else if (arg == L"--benchmark-json") {
+      if (!value(line.benchmarkJson)) return std::nullopt;
     } else if (arg == L"--plugin") {
       if (!value(line.plugin)) return std::nullopt;
     } else if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
@@ -290,12 +296,19 @@ int Run() {
   options.noPermission = line->noPermission;
 
   if (line->benchmark > 0) {
-    std::wstring report;
-    if (!RunBenchmark(description, options, line->benchmark, report, error)) {
+    BenchmarkFigures figures;
+    if (!RunBenchmark(description, options, line->benchmark, figures, error)) {
       PrintError(error);
       return kExitFailure;
     }
-    Print(report);
+    std::fwrite(BenchmarkText(figures).data(), 1, BenchmarkText(figures).size(), stdout);
+    if (line->benchmarkJson.empty()) return 0;
+    const std::wstring json = FullPath(line->benchmarkJson);
+    if (!WriteSmallFile(json, BenchmarkJson(figures))) {
+      PrintError(L"cannot write the benchmark file " + json + L": " + ErrorText(GetLastError()));
+      return kExitFailure;
+    }
+    Print(L"wrote " + json + L"\n");
     return 0;
   }
 

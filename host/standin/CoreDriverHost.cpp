@@ -162,6 +162,7 @@ bool CoreDriverHost::Start(std::wstring& error) {
   param.pOEMDMIn = converted.data();
   param.pOEMDMOut = PrivateDevmode();
   if (!CallDevMode(OEMDM_MERGE, param, error)) return false;
+  StageDone("load_devmode");
 
   // The option items and the two common-UI calls.
   m_items =
@@ -202,6 +203,7 @@ bool CoreDriverHost::Start(std::wstring& error) {
     error = L"the plug-in's second CommonUIProp call failed with " + HexText(static_cast<unsigned long>(hr));
     return false;
   }
+  StageDone("common_ui_prop");
 
   ACTCTXW context = {};
   context.cbSize = sizeof(context);
@@ -210,6 +212,10 @@ bool CoreDriverHost::Start(std::wstring& error) {
   context.lpResourceName = MAKEINTRESOURCEW(kManifestResource);
   if (!m_options.pluginPath.empty()) m_actCtx.reset(CreateActCtxW(&context));
   return true;
+}
+
+void CoreDriverHost::StageDone(const char* stage) const {
+  if (m_options.stageDone) m_options.stageDone(stage);
 }
 
 void CoreDriverHost::CallSheets(WORD reason, LPARAM lParam) {
@@ -255,6 +261,7 @@ bool CoreDriverHost::Init(std::wstring& error) {
   m_psui.lParamInit = reinterpret_cast<LPARAM>(&m_psParam);
   m_initialised = true;
   CallSheets(PROPSHEETUI_REASON_INIT, m_psui.lParamInit);
+  StageDone("init");
   const SheetReasonCall& init = m_reasons.back();
   if (init.hr != S_OK) {
     error = L"the plug-in's property-sheet call (INIT) failed with " +

@@ -44,6 +44,11 @@ struct HostOptions {
   SheetKind sheet = SheetKind::Document;
   // OEMUIPSPARAM.dwFlags gets DM_NOPERMISSION: the pages become read-only.
   bool noPermission = false;
+  // Called as each stage of the opening ends: "load_devmode" (the plug-in
+  // loaded, GetInfo and the device-mode calls), "common_ui_prop" (both
+  // CommonUIProp calls with the option items) and "init" (INIT, the pages
+  // added). The benchmark times the stages with it.
+  std::function<void(const char* stage)> stageDone;
 };
 
 // One call of DocumentPropertySheets / DevicePropertySheets.
@@ -130,6 +135,7 @@ class CoreDriverHost {
  private:
   bool CallDevMode(DWORD mode, OEMDMPARAM& param, std::wstring& error);
   bool Init(std::wstring& error);
+  void StageDone(const char* stage) const;
   void CallSheets(WORD reason, LPARAM lParam);
   HRESULT CallPlugin(PPROPSHEETUI_INFO info, LPARAM lParam);
   void FillSheetParam();

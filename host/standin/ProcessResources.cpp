@@ -58,6 +58,8 @@ ProcessResources MeasureProcessResources() {
   ProcessResources resources;
   resources.gdiObjects = GdiObjectCount();
   EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&resources.windows));
+  const DWORD userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  resources.userObjects = userObjects != 0 ? userObjects : resources.windows;
   PROCESS_MEMORY_COUNTERS_EX memory = {};
   memory.cb = sizeof(memory);
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),

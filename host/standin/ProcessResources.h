@@ -10,6 +10,7 @@ namespace plqr::host {
 struct ProcessResources {
   size_t gdiObjects = 0;
   size_t windows = 0;
+  size_t userObjects = 0;
   size_t privateBytes = 0;
 };
 
@@ -17,7 +18,8 @@ struct ProcessResources {
 // in the GDI handle table (Wine's GetGuiResources answers 0 whatever the
 // process holds). Windows: this thread's top-level windows and all their
 // descendants (the count of USER objects that matters to a sheet, and one
-// Wine can give).
+// Wine can give). USER objects: GetGuiResources where it answers, else the
+// windows.
 ProcessResources MeasureProcessResources();
 
 }  // namespace plqr::host

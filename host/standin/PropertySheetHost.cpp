@@ -56,7 +56,10 @@ LONG_PTR PropertySheetHost::OnCall(UINT function, LPARAM lParam1, LPARAM lParam2
       if ((psp->dwFlags & PSP_USETITLE) != 0 && psp->pszTitle != nullptr && !IS_INTRESOURCE(psp->pszTitle)) {
         call.title.assign(psp->pszTitle, wcsnlen(psp->pszTitle, MAX_PATH));
       }
-      HPROPSHEETPAGE page = CreatePropertySheetPageW(psp);
+      std::vector<BYTE> timed;
+      if (m_initTimer != nullptr) timed = m_initTimer->Wrap(*psp);
+      HPROPSHEETPAGE page = CreatePropertySheetPageW(
+          timed.empty() ? psp : reinterpret_cast<const PROPSHEETPAGEW*>(timed.data()));
       if (page != nullptr) m_pages.push_back(page);
       call.result = reinterpret_cast<LONG_PTR>(page);
       break;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "PageInitTimer.h"
 #include "PrintOem.h"
 
 namespace plqr::host {
@@ -80,6 +81,10 @@ class PropertySheetHost {
   std::vector<std::wstring> PageTitles() const;
   std::vector<DWORD> PageTemplateIds() const;
 
+  // Pages added from now on time their WM_INITDIALOG into `timer`, which
+  // must outlive them (null: no timing).
+  void SetPageInitTimer(PageInitTimer* timer) { m_initTimer = timer; }
+
  private:
   LONG_PTR OnCall(UINT function, LPARAM lParam1, LPARAM lParam2);
   PROPSHEETHEADERW Header(const std::wstring& caption, DWORD flags);
@@ -91,6 +96,7 @@ class PropertySheetHost {
   std::vector<ComPropSheetCall> m_calls;
   HWND m_window = nullptr;
   bool m_adopted = false;
+  PageInitTimer* m_initTimer = nullptr;
 };
 
 // The property sheet among this thread's visible top-level windows, or null.

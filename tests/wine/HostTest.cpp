@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ActionRunner.h"
-#include "Benchmark.h"
 #include "CoreDriverHost.h"
 #include "HostSpooler.h"
 #include "HostText.h"
@@ -334,15 +333,6 @@ TEST_F(HostTest, ThePlatformsSheetManagerShowsThePagesAndEndsThemWithDestroy) {
   EXPECT_EQ(PROPSHEETUI_REASON_INIT, host->ReasonCalls().front().reason);
   EXPECT_EQ(PROPSHEETUI_REASON_DESTROY, host->ReasonCalls().back().reason);
   for (const SheetReasonCall& call : host->ReasonCalls()) EXPECT_EQ(S_OK, call.hr) << call.reason;
-}
-
-TEST_F(HostTest, BenchmarkReportsFiguresForOneRound) {
-  ASSERT_NE(nullptr, Started());
-  std::wstring report;
-  std::wstring error;
-  ASSERT_TRUE(RunBenchmark(Description(), m_standIn.options, 1, report, error)) << Narrow(error);
-  for (const wchar_t* figure : {L"cold open", L"ratio", L"after the last round"})
-    EXPECT_NE(std::wstring::npos, report.find(figure)) << Narrow(report);
 }
 
 }  // namespace
