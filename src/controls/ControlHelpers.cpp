@@ -10,8 +10,12 @@ bool IsChecked(HWND dialog, int controlId) {
   return IsDlgButtonChecked(dialog, controlId) == BST_CHECKED;
 }
 
+// The setters below leave a control that already stands as asked alone:
+// constraint passes set every control they decide on after each change, and
+// under a slow window system every needless style change or repaint counts.
 void SetChecked(HWND dialog, int controlId, bool checked) {
-  CheckDlgButton(dialog, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
+  const UINT state = checked ? BST_CHECKED : BST_UNCHECKED;
+  if (IsDlgButtonChecked(dialog, controlId) != state) CheckDlgButton(dialog, controlId, state);
 }
 
 bool IsEnabled(HWND dialog, int controlId) {
@@ -19,7 +23,9 @@ bool IsEnabled(HWND dialog, int controlId) {
 }
 
 void Enable(HWND dialog, int controlId, bool enabled) {
-  if (HWND control = GetDlgItem(dialog, controlId)) EnableWindow(control, enabled ? TRUE : FALSE);
+  HWND control = GetDlgItem(dialog, controlId);
+  if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enabled)
+    EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
 bool IsShown(HWND dialog, int controlId) {
@@ -28,7 +34,9 @@ bool IsShown(HWND dialog, int controlId) {
 }
 
 void Show(HWND dialog, int controlId, bool shown) {
-  if (HWND control = GetDlgItem(dialog, controlId)) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+  HWND control = GetDlgItem(dialog, controlId);
+  if (control != nullptr && ((GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0) != shown)
+    ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
 }
 
 int ComboIndex(HWND dialog, int controlId) {

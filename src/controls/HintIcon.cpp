@@ -126,12 +126,20 @@ void ShowHintIcon(HWND hint, HWND anchor, UINT textId, int offsetX, int offsetY,
   GetWindowRect(anchor, &rect);
   MapWindowPoints(nullptr, GetParent(hint), reinterpret_cast<POINT*>(&rect), 2);
   const POINT at = HintIconPosition(rect, side, offsetX, offsetY);
+  if ((GetWindowLongPtrW(hint, GWL_STYLE) & WS_VISIBLE) != 0 &&
+      static_cast<UINT>(GetWindowLongPtrW(hint, GWLP_USERDATA)) == textId) {
+    RECT shown = {};
+    GetWindowRect(hint, &shown);
+    MapWindowPoints(nullptr, GetParent(hint), reinterpret_cast<POINT*>(&shown), 2);
+    if (shown.left == at.x && shown.top == at.y) return;  // already there, saying that
+  }
   SetWindowLongPtrW(hint, GWLP_USERDATA, static_cast<LONG_PTR>(textId));
   SetWindowPos(hint, HWND_TOP, at.x, at.y, kHintIconSize, kHintIconSize, SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 void HideHintIcon(HWND hint) {
-  if (hint == nullptr) return;
+  // A hidden icon has no tooltip open: hiding it closed that.
+  if (hint == nullptr || (GetWindowLongPtrW(hint, GWL_STYLE) & WS_VISIBLE) == 0) return;
   HideTooltip(hint);
   ShowWindow(hint, SW_HIDE);
 }

@@ -19,7 +19,8 @@ class CPictures {
   CPictures& operator=(const CPictures&) = delete;
 
   // Puts bitmap `bitmapId` of `module` on control `controlId` of `dialog`.
-  // A missing bitmap clears the control.
+  // A missing bitmap clears the control. The picture a control shows already
+  // is not loaded again: pages set their pictures after every change.
   void Set(HWND dialog, HINSTANCE module, int controlId, UINT bitmapId);
 
   // Takes every picture off its control and deletes it.
@@ -31,6 +32,8 @@ class CPictures {
   struct Entry {
     HWND control;
     HBITMAP bitmap;
+    HINSTANCE module;
+    UINT bitmapId;
   };
   // Takes the current image off `control` and deletes it and `owned`.
   static void Clear(HWND control, HBITMAP owned);

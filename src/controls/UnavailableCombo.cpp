@@ -131,6 +131,9 @@ void SetComboItemUnavailable(HWND combo, int index, bool unavailable) {
   const LRESULT data = SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
   if (data == CB_ERR && SendMessageW(combo, CB_GETCOUNT, 0, 0) <= index) return;
   const LRESULT updated = unavailable ? (data | kUnavailableItemFlag) : (data & ~kUnavailableItemFlag);
+  // Constraint passes mark every item of every list after each change; only
+  // an item whose state changes is worth a repaint of the list.
+  if (updated == data) return;
   SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), updated);
   InvalidateRect(combo, nullptr, FALSE);
 }

@@ -467,7 +467,6 @@ void CPaperTab::ApplyConstraints(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNIT
 
   // What they decided, written back.
   m_bFilling = true;
-  plqr::HideHintIcon(m_Frame.Hint(0));
   ApplyUnavailable(hDlg, IDC_COMBO_MEDIATYPE, out.mediaTypeUnavailable);
   ApplyUnavailable(hDlg, IDC_COMBO_PAPERSIZE, out.paperUnavailable);
   ApplyUnavailable(hDlg, IDC_COMBO_PRINTON, out.printOnUnavailable, 1);
@@ -488,6 +487,8 @@ void CPaperTab::ApplyConstraints(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNIT
   if (out.hint) {
     plqr::ShowHintIcon(m_Frame.Hint(0), GetDlgItem(hDlg, out.hint->anchorId), out.hint->stringId,
                        out.hint->offsetX);
+  } else {
+    plqr::HideHintIcon(m_Frame.Hint(0));
   }
   if (out.storedPaperId) vdm->sPaperItemId = ToInt16(*out.storedPaperId);
   m_bFilling = false;
