@@ -94,6 +94,10 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
     return false;
   }
 
+  return SaveBitmapPng(bitmap.get(), path, error);
+}
+
+bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path, std::wstring& error) {
   GdiplusSession gdiplus;
   CLSID png = {};
   if (!gdiplus.ok() || !PngEncoder(png)) {
@@ -102,7 +106,7 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
   }
   Gdiplus::Status status = Gdiplus::GenericError;
   {
-    Gdiplus::Bitmap picture(bitmap.get(), nullptr);
+    Gdiplus::Bitmap picture(bitmap, nullptr);
     status = picture.Save(path.c_str(), &png, nullptr);
   }
   if (status != Gdiplus::Ok) {
