@@ -42,10 +42,11 @@ DWORD PageCanvas::Pixel(int x, int y) const {
 }
 
 RECT PageCanvas::InkBounds(int below) const {
+  GdiFlush();
   RECT bounds = {m_Width, m_Height, -1, -1};
-  for (int y = 0; y < m_Height; ++y) {
+  for (int y = 0; m_Bits != nullptr && y < m_Height; ++y) {
     for (int x = 0; x < m_Width; ++x) {
-      const DWORD pixel = Pixel(x, y);
+      const DWORD pixel = m_Bits[static_cast<size_t>(y) * m_Width + x];
       const int darkest = std::min({pixel & 0xFF, (pixel >> 8) & 0xFF, (pixel >> 16) & 0xFF});
       if (darkest >= below) continue;
       bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
