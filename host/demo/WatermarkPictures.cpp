@@ -4,10 +4,13 @@
 //   outlined-tiled.png     the same, outlined and tiled over the page
 //   bitmap-scaled-180.png  a picture scaled to the page width on a page
 //                          turned by 180 degrees, at the previews' alpha 0.5
+//   preview.png            the watermarks dialog's miniature A4 page with the
+//                          first default watermark on it
 // Usage: WatermarkPictures.exe OUTPUT_FOLDER
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "PageCanvas.h"
@@ -36,6 +39,31 @@ bool Save(PageCanvas& canvas, const std::wstring& folder, const wchar_t* name) {
   return false;
 }
 
+// The miniature page in a window of the preview's size, copied off the screen.
+bool SavePreview(const std::wstring& folder, const plqr::WATERMARK_RECORD& record) {
+  wchar_t exe[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring library = exe;
+  library.resize(library.find_last_of(L'\\') + 1);
+  library += L"PLQRDVXSRES.DLL";
+  const plqr::UniqueModule resources(
+      LoadLibraryExW(library.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 240, 240, nullptr, nullptr,
+                                nullptr, nullptr);
+  if (window == nullptr) return false;
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  PageCanvas canvas(240, 240);
+  HDC dc = GetDC(window);
+  plqr::CWatermark watermark(static_cast<HINSTANCE>(resources.get()), nullptr);
+  watermark.m_bIsWaterMarkSelected = true;
+  watermark.DrawPreview(window, dc, 2100, 2970, false, record);
+  BitBlt(canvas.dc(), 0, 0, 240, 240, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+  return Save(canvas, folder, L"preview.png");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -55,6 +83,7 @@ int wmain(int argc, wchar_t** argv) {
   plqr::CopyWatermarkText(record.szText, plqr::kWatermarkTextChars, u"Confidential");
   watermark.DrawWatermark(canvas.dc(), record);
   bool ok = Save(canvas, folder, L"centred45.png");
+  ok = SavePreview(folder, record) && ok;
 
   canvas.Clear();
   record.TextStyle = plqr::kWatermarkOutline;
