@@ -128,6 +128,24 @@ TEST_F(WatermarkDrawing, TiledTextCoversAllFourQuadrants) {
   EXPECT_EQ(255, Darkest());
 }
 
+// The faces the default watermarks name measure as their metric twins.
+TEST_F(WatermarkDrawing, TimesNewRomanAndArialMeasureAsTheLiberationFaces) {
+  auto width = [&](const wchar_t* face) {
+    LOGFONTW logFont = {};
+    logFont.lfHeight = 100;
+    wcscpy(logFont.lfFaceName, face);
+    UniqueGdi<HFONT> font(CreateFontIndirectW(&logFont));
+    const HGDIOBJ previous = SelectObject(canvas.dc(), font.get());
+    SIZE size = {};
+    GetTextExtentPoint32W(canvas.dc(), L"Internal Use Only", 17, &size);
+    SelectObject(canvas.dc(), previous);
+    return size.cx;
+  };
+  EXPECT_EQ(width(L"Liberation Serif"), width(L"Times New Roman"));
+  EXPECT_EQ(width(L"Liberation Sans"), width(L"Arial"));
+  EXPECT_NE(width(L"Liberation Serif"), width(L"Liberation Sans"));
+}
+
 struct WatermarkPicture : WatermarkDrawing {
   std::wstring path = test::ExeFolder() + L"\\watermark_red.bmp";
   WATERMARK_RECORD record = DefaultWatermarkRecord();
