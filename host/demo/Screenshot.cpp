@@ -7,29 +7,12 @@
 #include <vector>
 
 #include "HostText.h"
+#include "support/GdiplusSession.h"
 #include "support/Handles.h"
 
 namespace plqr::host {
 
 namespace {
-
-class GdiplusSession {
- public:
-  GdiplusSession() {
-    Gdiplus::GdiplusStartupInput input;
-    m_ok = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
-  }
-  ~GdiplusSession() {
-    if (m_ok) Gdiplus::GdiplusShutdown(m_token);
-  }
-  GdiplusSession(const GdiplusSession&) = delete;
-  GdiplusSession& operator=(const GdiplusSession&) = delete;
-  bool ok() const { return m_ok; }
-
- private:
-  ULONG_PTR m_token = 0;
-  bool m_ok = false;
-};
 
 bool PngEncoder(CLSID& clsid) {
   UINT count = 0;
@@ -94,15 +77,19 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
     return false;
   }
 
-  GdiplusSession gdiplus;
+  return SaveBitmapPng(bitmap.get(), path, error);
+}
+
+bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path, std::wstring& error) {
+  plqr::GdiplusSession gdiplus;
   CLSID png = {};
-  if (!gdiplus.ok() || !PngEncoder(png)) {
+  if (!gdiplus.Started() || !PngEncoder(png)) {
     error = L"GDI+ offers no PNG encoder";
     return false;
   }
   Gdiplus::Status status = Gdiplus::GenericError;
   {
-    Gdiplus::Bitmap picture(bitmap.get(), nullptr);
+    Gdiplus::Bitmap picture(bitmap, nullptr);
     status = picture.Save(path.c_str(), &png, nullptr);
   }
   if (status != Gdiplus::Ok) {

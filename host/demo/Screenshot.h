@@ -12,4 +12,7 @@ namespace plqr::host {
 // the window or the file cannot be had.
 bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error);
 
+// Writes `bitmap` (not selected into any device context) to `path` as PNG.
+bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path, std::wstring& error);
+
 }  // namespace plqr::host

@@ -210,6 +210,10 @@
 #define IDS_HINT_NUP_LOCKED 676
 #define IDS_HINT_OVERLAYS_LOCKED 852
 
+// Texts of the two watermarks a new library starts with.
+#define IDS_WATERMARK_DEFAULT_1 846
+#define IDS_WATERMARK_DEFAULT_2 847
+
 // Name of the help language folder under "\3\Help\".
 #define IDS_HELP_LANGUAGE 680
 
@@ -360,3 +364,8 @@
 #define IDB_LAYOUT_LANDSCAPE_8_BORDERS 355
 #define IDB_LAYOUT_LANDSCAPE_9_BORDERS 356
 #define IDB_LAYOUT_LANDSCAPE_16_BORDERS 357
+
+// Pictures on the watermark previews' miniature page: a photograph at the
+// bottom right and a letterhead at the top left.
+#define IDB_WATERMARK_PAGE_PICTURE 363
+#define IDB_WATERMARK_PAGE_HEADING 364

@@ -298,6 +298,30 @@ def margins():
     return p
 
 
+# --- Watermark previews ----------------------------------------------------------
+def page_photograph():
+    """A small landscape photograph (64 x 64): sky, sun, two hills, a frame."""
+    p = Picture(64, 64)
+    p.rect(0, 0, 64, 40, "#cfe3f6")
+    p.polygon([(0, 44), (20, 22), (38, 40), (64, 18), (64, 64), (0, 64)], "#8fbf7a", smooth=True)
+    p.polygon([(0, 64), (0, 52), (26, 38), (52, 56), (64, 50), (64, 64)], "#5c9a55", smooth=True)
+    p.items.append('<circle cx="47" cy="13" r="7" fill="#f0b040"/>')
+    p.frame(0, 0, 64, 64)
+    return p
+
+
+def page_letterhead():
+    """A letterhead (48 x 48): a mark and the sender's lines of text."""
+    p = Picture(48, 48)
+    p.rect(2, 2, 16, 16, ACCENT)
+    p.polygon([(5, 15), (10, 5), (15, 15)], PAPER, smooth=True)
+    for y, w in ((4, 26), (9, 20), (14, 24)):
+        p.rect(21, y, w, 2, INK)
+    for y in range(24, 46, 5):
+        p.rect(2, y, 44 if y < 44 else 28, 1, TEXT_LINE)
+    return p
+
+
 def pictures():
     yield "orient_portrait", orientation(False, False)
     yield "orient_landscape", orientation(True, False)
@@ -322,6 +346,8 @@ def pictures():
     yield "covers", sheets([COVER, PAPER, PAPER, COVER])
     yield "interleave", sheets([PAPER, COVER, PAPER, COVER, PAPER])
     yield "margins", margins()
+    yield "watermark_page_picture", page_photograph()
+    yield "watermark_page_heading", page_letterhead()
 
 
 def main():

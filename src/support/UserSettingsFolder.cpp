@@ -50,4 +50,12 @@ std::wstring GetPrinterSettingsFolder(const wchar_t* printerName) {
   return EnsureFolder(folder) ? folder : std::wstring();
 }
 
+std::wstring GetDriverSettingsFilePath(const wchar_t* printerName) {
+  std::wstring path = GetPrinterSettingsFolder(printerName);
+  if (path.empty()) return {};
+  path += L'\\';
+  path += kDriverSettingsFileName;
+  return path.size() < MAX_PATH ? path : std::wstring();
+}
+
 }  // namespace plqr
