@@ -81,19 +81,20 @@ std::optional<int32_t> ZoomTextOnKillFocus(int32_t typed) {
 }
 
 int32_t ZoomScrollPosition(ZoomScroll request, int32_t current, int32_t thumb) {
-  int32_t next = current;
+  // Wide enough for a step from any position a message can carry.
+  int64_t next = current;
   switch (request) {
     case ZoomScroll::LineLeft:
-      next = current - 1;
+      next -= 1;
       break;
     case ZoomScroll::LineRight:
-      next = current + 1;
+      next += 1;
       break;
     case ZoomScroll::PageLeft:
-      next = current - 10;
+      next -= 10;
       break;
     case ZoomScroll::PageRight:
-      next = current + 10;
+      next += 10;
       break;
     case ZoomScroll::Thumb:
       next = thumb;
@@ -109,7 +110,7 @@ int32_t ZoomScrollPosition(ZoomScroll request, int32_t current, int32_t thumb) {
   }
   if (next < kZoomMin) next = kZoomMin;
   if (next > kZoomMax) next = kZoomMax;
-  return next;
+  return static_cast<int32_t>(next);
 }
 
 int32_t EffectiveScale(int32_t stored) {

@@ -93,7 +93,9 @@ int NupIndexOf(uint16_t pagesPerSheet, bool booklet) {
 }
 
 int16_t CopiesAfterStep(int current, int delta) {
-  const int next = delta < 0 ? current - 1 : current + 1;
+  // Bounded first, so no step from any position a message can carry overflows.
+  const int from = std::clamp(current, kMinCopies - 1, kMaxCopies + 1);
+  const int next = delta < 0 ? from - 1 : from + 1;
   return static_cast<int16_t>(std::clamp(next, kMinCopies, kMaxCopies));
 }
 
@@ -110,7 +112,8 @@ int16_t NormalizeBookletValue(int value) {
 }
 
 int16_t BookletValueAfterStep(int current, int delta) {
-  const int next = delta < 0 ? current - kBookletValueStep : current + kBookletValueStep;
+  const int from = std::clamp(current, -kBookletValueStep, kMaxBookletValue + kBookletValueStep);
+  const int next = delta < 0 ? from - kBookletValueStep : from + kBookletValueStep;
   return static_cast<int16_t>(std::clamp(FloorToStep(next, kBookletValueStep), 0, kMaxBookletValue));
 }
 
