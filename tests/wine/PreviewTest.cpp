@@ -1,7 +1,7 @@
 // The page preview in a real document sheet of the stand-in: the page paints
 // control 2215 on its draw-item message (sent here as the control sends it,
-// into a bitmap the test reads back), sets the label and the summary, and
-// repaints after changes. Where things go is the native tests' business;
+// into a bitmap the test reads back), sets the summary, and repaints after
+// changes. Where things go is the native tests' business;
 // these check that the pixels land where the geometry says.
 #include <windows.h>
 
@@ -54,6 +54,7 @@ using PreviewTest = plqr::test::SheetTest<0>;
 
 TEST_F(PreviewTest, FourPagesPaintTheSheetTheDashesAndTheNumbersWhereTheGeometrySays) {
   PageDriver& page = Page();
+  page.Type(IDC_EDIT_COPIES, L"3");
   page.Choose(IDC_COMBO_NUP, page.Find(IDC_COMBO_NUP, L"4"));
   EXPECT_NE(FALSE, GetUpdateRect(page.Item(IDC_PREVIEW), nullptr, FALSE)) << "the change asks for a repaint";
   const Picture picture = Paint(page);
@@ -77,24 +78,6 @@ TEST_F(PreviewTest, FourPagesPaintTheSheetTheDashesAndTheNumbersWhereTheGeometry
       for (int x = r.x + 3; x < r.x + r.width - 3; ++x) ink += picture.Dark(x, y) ? 1 : 0;
     EXPECT_GT(ink, 10) << "the ink of page " << cell.page << " inside its cell";
   }
-}
-
-TEST_F(PreviewTest, AClickOnTheLabelSwitchesItsUnitAndText) {
-  PageDriver& page = Page();
-  Paint(page);  // the paint sets the label
-  const bool inch = page.Private().bIsInchSet == 1;
-  EXPECT_NE(std::wstring::npos,
-            page.Text(IDC_PREVIEW_LABEL).find(page.String(inch ? IDS_UNIT_INCH : IDS_UNIT_MM)));
-  RECT label = {};
-  GetWindowRect(page.Item(IDC_PREVIEW_LABEL), &label);
-  MapWindowPoints(nullptr, page.Page(), reinterpret_cast<POINT*>(&label), 2);
-  SendMessageW(page.Page(), WM_LBUTTONUP, 0, MAKELPARAM(label.left + 2, label.top + 2));
-  EXPECT_EQ(inch ? 0 : 1, page.Private().bIsInchSet);
-  EXPECT_NE(std::wstring::npos,
-            page.Text(IDC_PREVIEW_LABEL).find(page.String(inch ? IDS_UNIT_MM : IDS_UNIT_INCH)));
-
-  page.Type(IDC_EDIT_COPIES, L"3");
-  Paint(page);
   EXPECT_EQ(L"3 " + page.String(IDS_SUMMARY_COPIES) + L", " + page.String(IDS_SUMMARY_COLLATED) + L"\r\n",
             page.Text(IDC_PREVIEW_SUMMARY));
 }
