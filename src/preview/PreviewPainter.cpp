@@ -18,6 +18,7 @@ namespace {
 
 constexpr float kWatermarkAlpha = 0.5f;
 constexpr wchar_t kNumberFace[] = L"Arial";
+constexpr int32_t kLinesBottomGap = 2;
 
 // Selects an object into a device context and puts the previous one back.
 class Selected {
@@ -117,8 +118,12 @@ class PreviewPainter {
     const double turnX = page.width * scale;
     const double turnY = page.height * scale;
     {
+      // The lines keep off the sheet's bottom edge, where the last one would
+      // thicken the outline.
+      PreviewRect lines = m_Layout.clip;
+      lines.height -= kLinesBottomGap;
       SavedState state(m_Dc);
-      ClipTo(m_Dc, m_Layout.clip);
+      ClipTo(m_Dc, lines);
       SetViewportOrgEx(m_Dc, static_cast<int>(m_Layout.originX), static_cast<int>(m_Layout.originY), nullptr);
       if (m_Layout.rotate180) {
         SetGraphicsMode(m_Dc, GM_ADVANCED);
