@@ -6,6 +6,7 @@
 #include "HostText.h"
 #include "PrinterSetup.h"
 #include "ProcessResources.h"
+#include "SeedFields.h"
 #include "UserInput.h"
 #include "support/Handles.h"
 
@@ -17,6 +18,7 @@ namespace {
 constexpr int kNupList = 2033;        // pages per sheet, print settings page
 constexpr int kPaperSizeList = 2077;  // paper size, paper page
 constexpr int kZoomBar = 2085;        // zoom scroll bar, paper page
+constexpr int kPreview = 2215;        // page preview, every document page
 constexpr size_t kChanges = 60;       // changes per round trip
 
 LARGE_INTEGER Now() {
@@ -207,6 +209,38 @@ bool ZoomRoundTrips(CoreDriverHost& host, std::vector<double>& samples) {
   return true;
 }
 
+// Repaints of the page preview as a change makes them: the control
+// invalidated, then painted at once.
+bool PreviewRoundTrips(CoreDriverHost& host, std::vector<double>& samples) {
+  HWND page = SelectPageWith(host, kPreview);
+  HWND preview = page != nullptr ? GetDlgItem(page, kPreview) : nullptr;
+  if (preview == nullptr) return false;
+  Settle(host.SheetWindow(), page);
+  for (size_t change = 0; change < kChanges; ++change) {
+    const LARGE_INTEGER start = Now();
+    InvalidateRect(preview, nullptr, FALSE);
+    RedrawWindow(preview, nullptr, nullptr, RDW_UPDATENOW);
+    samples.push_back(Milliseconds(start, Now()));
+  }
+  return true;
+}
+
+// The watermark of the preview's round trips: the first of the printer's
+// library (written on first use) on every page.
+bool SelectWatermark(CoreDriverHost& host, std::wstring& error) {
+  if (!EnsureWatermarkLibrary(host.Options().printerName)) {
+    error = L"the watermark library could not be written";
+    return false;
+  }
+  std::string problem;
+  std::vector<FieldSeed> seeds;
+  for (const char* text : {"private.sFP_SectionIndex=1", "private.eWMUsage=0"}) {
+    if (const std::optional<FieldSeed> seed = ParseFieldSeed(text, problem)) seeds.push_back(*seed);
+  }
+  ApplyFieldSeeds(host, seeds);
+  return true;
+}
+
 RoundTripFigures TripFigures(const char* action, const std::vector<double>& samples) {
   return {action, Percentile(samples, 50), Percentile(samples, 95), samples.size()};
 }
@@ -214,15 +248,16 @@ RoundTripFigures TripFigures(const char* action, const std::vector<double>& samp
 bool RoundTrips(const PrinterDescription& description, const HostOptions& options, BenchmarkFigures& figures,
                 std::wstring& error) {
   CoreDriverHost host(description, options);
-  if (!host.Start(error) || !host.OpenSheet(error)) return false;
+  if (!host.Start(error) || !SelectWatermark(host, error) || !host.OpenSheet(error)) return false;
   ShowEveryPage(host.Sheet(), nullptr, nullptr);
-  std::vector<double> paper, nup, zoom;
+  std::vector<double> paper, nup, zoom, preview;
   if (!ListRoundTrips(host, kPaperSizeList, paper)) error = L"no paper size could be chosen";
   if (!ListRoundTrips(host, kNupList, nup)) error = L"no pages-per-sheet entry could be chosen";
   if (!ZoomRoundTrips(host, zoom)) error = L"the zoom bar could not be moved";
+  if (!PreviewRoundTrips(host, preview)) error = L"no page has a preview";
   host.Close(false);
   figures.roundTrips = {TripFigures("paper_size", paper), TripFigures("pages_per_sheet", nup),
-                        TripFigures("zoom", zoom)};
+                        TripFigures("zoom", zoom), TripFigures("preview_repaint", preview)};
   return error.empty();
 }
 

@@ -14,7 +14,8 @@
 namespace plqr::host {
 
 // Runs `rounds` cold opens (and as many of each floor), then the round trips
-// on one more sheet. False with `error` set when a round could not be run.
+// on one more sheet, with a watermark chosen so that the preview's repaints
+// ("preview_repaint") draw one. False with `error` set when a round could not be run.
 bool RunBenchmark(const PrinterDescription& description, const HostOptions& options, int rounds,
                   BenchmarkFigures& figures, std::wstring& error);
 

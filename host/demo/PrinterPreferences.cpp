@@ -20,6 +20,7 @@
 #include "HostText.h"
 #include "PrinterSetup.h"
 #include "Screenshot.h"
+#include "SeedFields.h"
 #include "SettingsJson.h"
 #include "actions/ActionScript.h"
 #include "description/PrinterDescription.h"
@@ -43,6 +44,9 @@ constexpr wchar_t kUsage[] =
     L"  --description FILE   printer description (default: PLQRDVXS.gpd beside this program)\n"
     L"  --sheet document|printer   printing preferences (default) or printer properties\n"
     L"  --no-permission      open the sheet as a user without the right to change settings\n"
+    L"  --set FIELD=VALUE    give a device-mode field a value before the sheet opens, e.g.\n"
+    L"                       private.sFP_SectionIndex=1 or public.dmDuplex=2 (repeatable); a chosen\n"
+    L"                       watermark gets the first-use watermark library when the printer has none\n"
     L"  --screenshots DIR    write a PNG of every page (and of every dialog an action opens)\n"
     L"  --settings FILE      write the resulting settings as JSON when the sheet closes\n"
     L"  --actions FILE       carry out these user actions on the sheet (one a line)\n"
@@ -76,6 +80,7 @@ struct CommandLine {
   std::wstring description;
   SheetKind sheet = SheetKind::Document;
   bool noPermission = false;
+  std::vector<FieldSeed> seeds;
   std::wstring screenshots;
   std::wstring settings;
   std::wstring actions;
@@ -125,6 +130,16 @@ std::optional<CommandLine> ParseCommandLine(std::wstring& error) {
       }
     } else if (arg == L"--no-permission") {
       line.noPermission = true;
+    } else if (arg == L"--set") {
+      std::wstring text;
+      if (!value(text)) return std::nullopt;
+      std::string problem;
+      const std::optional<FieldSeed> seed = ParseFieldSeed(Narrow(text), problem);
+      if (!seed) {
+        error = Widen(problem);
+        return std::nullopt;
+      }
+      line.seeds.push_back(*seed);
     } else if (arg == L"--screenshots") {
       if (!value(line.screenshots)) return std::nullopt;
     } else if (arg == L"--settings") {
@@ -319,6 +334,14 @@ int Run() {
     PrintError(error);
     return kExitFailure;
   }
+  for (const FieldSeed& seed : line->seeds) {
+    const bool watermark = seed.name == "sFP_SectionIndex" || seed.name == "sNP_SectionIndex";
+    if (!seed.isPublic && watermark && seed.value > 0 && !EnsureWatermarkLibrary(options.printerName)) {
+      PrintError(L"cannot write the watermark library of \"" + options.printerName + L"\"");
+      return kExitFailure;
+    }
+  }
+  ApplyFieldSeeds(host, line->seeds);
 
   if (line->platformSheet) return RunPlatformSheet(host, *line, script ? &*script : nullptr, actionsName);
 

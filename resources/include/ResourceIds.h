@@ -217,6 +217,19 @@
 // Name of the help language folder under "\3\Help\".
 #define IDS_HELP_LANGUAGE 680
 
+// Lines of the summary under the page preview.
+#define IDS_SUMMARY_BOOKLET 653
+#define IDS_SUMMARY_COPIES 654
+#define IDS_SUMMARY_COLLATED 655
+#define IDS_SUMMARY_SCALED 656
+#define IDS_SUMMARY_STAPLED 679
+#define IDS_SUMMARY_FRONT_COVER_BLANK 681
+#define IDS_SUMMARY_FRONT_COVER_PRINTED 682
+#define IDS_SUMMARY_BACK_COVER_BLANK 683
+#define IDS_SUMMARY_BACK_COVER_PRINTED 684
+#define IDS_SUMMARY_INTERLEAVE_BLANK 685
+#define IDS_SUMMARY_INTERLEAVE_PRINTED 686
+
 // ---------------------------------------------------------------------------
 // Bitmaps named by the pages (pictures are added with their sources later).
 #define IDB_WEBLINK 300  // web link and About logo

@@ -46,6 +46,10 @@ bool CPageFrame::Handle(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, P
       return OnPreviewLabelMouse(message, lParam, context);
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item != nullptr && item->CtlID == IDC_PREVIEW) {
+        result = TRUE;
+        return OnDrawPreview(item, context);
+      }
       if (item == nullptr || !IsUnavailableList(item->CtlID)) return false;
       result = plqr::DrawUnavailableComboItem(item) ? TRUE : FALSE;
       return true;
@@ -109,10 +113,20 @@ bool CPageFrame::OnPreviewLabelMouse(UINT message, LPARAM lParam, PAGEPARAMS* co
   }
   if (!over) return false;
   // The paper-size label switches between inches and millimetres.
-  if (plqr::VENDORDEVMODE* body = context != nullptr ? context->m_pVendorDevmode : nullptr) {
+  if (m_Setup.preview.label != nullptr) {
+    m_Setup.preview.label(m_hWnd, m_hResources, context, true);
+  } else if (plqr::VENDORDEVMODE* body = context != nullptr ? context->m_pVendorDevmode : nullptr) {
     body->bIsInchSet = body->bIsInchSet ? 0 : 1;
     InvalidateRect(label, nullptr, TRUE);
   }
+  return true;
+}
+
+bool CPageFrame::OnDrawPreview(const DRAWITEMSTRUCT* item, PAGEPARAMS* context) {
+  if (m_Setup.preview.draw == nullptr) return false;
+  m_Setup.preview.draw(item, m_hResources, context);
+  if (m_Setup.preview.label != nullptr) m_Setup.preview.label(m_hWnd, m_hResources, context, false);
+  if (m_Setup.preview.summary != nullptr) m_Setup.preview.summary(m_hWnd, m_hResources, context);
   return true;
 }
 
@@ -137,7 +151,8 @@ void CPageFrame::SetPicture(int controlId, UINT bitmapId) {
 
 void CPageFrame::InvalidatePreview() {
   if (m_hWnd == nullptr) return;
-  if (HWND preview = GetDlgItem(m_hWnd, IDC_PREVIEW)) InvalidateRect(preview, nullptr, TRUE);
+  // The preview paints every pixel of the control: no erasing, no flicker.
+  if (HWND preview = GetDlgItem(m_hWnd, IDC_PREVIEW)) InvalidateRect(preview, nullptr, FALSE);
 }
 
 void CPageFrame::OnDestroy() {

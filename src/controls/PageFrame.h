@@ -12,8 +12,9 @@
 //   - the quick-settings panel: WM_INIT_QUICK_SETTINGS creates it,
 //     WM_SETTINGS_CHANGE_REQUEST is answered by the session, and
 //     PresetEvent() follows the session's preset events;
-//   - the preview's paper-size label: the hand pointer over it, and a click
-//     that switches its unit;
+//   - the page preview (with PageSetup::preview): its draw-item message,
+//     after which the paper-size label and the summary are set again; the
+//     hand pointer over the label, and a click on it that switches its unit;
 //   - PSN_HELP, which opens the page's help topic;
 //   - the page pictures, freed with the window.
 // Everything else is the page's own.
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "controls/Pictures.h"
+#include "controls/PreviewHooks.h"
 #include "controls/QuickSettingsPanel.h"
 #include "core/PageParams.h"
 #include "support/ExceptionBarrier.h"
@@ -41,6 +43,8 @@ struct PageSetup {
   // it initialises the preset store for its printer, and asks for the Apply
   // button after answering a preset request or following a preset event.
   bool leadsQuickSettings = false;
+  // The page preview, labels and summary (plqr::PagePreviewHooks()).
+  PreviewHooks preview;
 };
 
 class CPageFrame {
@@ -79,13 +83,14 @@ class CPageFrame {
   // A bitmap of the resource library on a static control of the page.
   void SetPicture(int controlId, UINT bitmapId);
 
-  // Repaints the page preview.
+  // Repaints the page preview (and with it the label and the summary).
   void InvalidatePreview();
 
  private:
   void OnInitDialog(HWND hDlg, PAGEPARAMS* context);
   void OnInitQuickSettings(PAGEPARAMS* context);
   bool OnPreviewLabelMouse(UINT message, LPARAM lParam, PAGEPARAMS* context);
+  bool OnDrawPreview(const DRAWITEMSTRUCT* item, PAGEPARAMS* context);
   bool IsUnavailableList(UINT controlId) const;
   void OnDestroy();
 

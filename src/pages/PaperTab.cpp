@@ -21,6 +21,7 @@
 #include "pages/PaperCompatibility.h"
 #include "pages/PaperDimensions.h"
 #include "pages/PaperRules.h"
+#include "preview/PagePreview.h"
 #include "support/Logging.h"
 #include "support/ResourceStrings.h"
 
@@ -136,7 +137,8 @@ CPaperTab::CPaperTab()
                          IDC_COMBO_OUTPUTBIN},
                         1,
                         kHelpTopic,
-                        false}) {}
+                        false,
+                        plqr::PagePreviewHooks()}) {}
 
 BOOL CPaperTab::HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, PAGEPARAMS* context,
                               PVENDORRETURNITEMS changedSelections) {
@@ -155,6 +157,7 @@ BOOL CPaperTab::HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPa
       UpdateZoomScroll(hDlg, context, wParam);
       m_Frame.RequestApply();
       m_Frame.NotifyConstraints(context, changedSelections);
+      m_Frame.InvalidatePreview();
       return TRUE;
     case WM_COMMAND:
       if (m_bFilling || Vdm(context) == nullptr) return FALSE;

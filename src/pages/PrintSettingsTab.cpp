@@ -16,6 +16,7 @@
 #include "features/MeasurementUnits.h"
 #include "features/SelectionChanges.h"
 #include "pages/PrintSettingsRules.h"
+#include "preview/PagePreview.h"
 #include "support/Handles.h"
 #include "support/Logging.h"
 #include "support/PrinterData.h"
@@ -161,7 +162,8 @@ plqr::ConstraintInputs InputsOf(const PAGEPARAMS* context, const VENDORRETURNITE
 // ---------------------------------------------------------------------------
 // Messages
 
-CPrintSettingsTab::CPrintSettingsTab() : m_Frame(PageSetup{this, {IDC_COMBO_NUP}, 2, kHelpTopic, true}) {}
+CPrintSettingsTab::CPrintSettingsTab()
+    : m_Frame(PageSetup{this, {IDC_COMBO_NUP}, 2, kHelpTopic, true, plqr::PagePreviewHooks()}) {}
 
 BOOL CPrintSettingsTab::HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam,
                                       PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
@@ -206,6 +208,7 @@ BOOL CPrintSettingsTab::OnNotify(HWND hDlg, LPARAM lParam, PAGEPARAMS* context,
       Record(L"Copies", static_cast<uint32_t>(copies), changedSelections);
       SetCollationImage(dm);
       if (body != nullptr) body->bSettingsChanged = 1;
+      m_Frame.InvalidatePreview();
       return FALSE;
     }
     if (header->idFrom == IDC_SPIN_BOOKLET_VALUE) {

@@ -5,10 +5,13 @@
 // and a hint only at a control the page has.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "pages/PaperRules.h"
 #include "pages/PrintSettingsRules.h"
+#include "preview/PreviewLayout.h"
 
 namespace {
 
@@ -123,12 +126,24 @@ void PaperRules(FuzzedDataProvider& in) {
 
 }  // namespace
 
+// The preview's geometry from any device modes and control size.
+void PreviewGeometry(FuzzedDataProvider& in) {
+  auto body = std::make_unique<plqr::VENDORDEVMODE>();
+  const std::vector<uint8_t> bytes = in.ConsumeBytes<uint8_t>(sizeof(plqr::VENDORDEVMODE));
+  std::copy(bytes.begin(), bytes.end(), reinterpret_cast<uint8_t*>(body.get()));
+  const auto value = [&in] { return in.ConsumeIntegral<int16_t>(); };
+  const plqr::PreviewPublicSettings dm{value(), value(), value(), value(), value(), 1, 0};
+  const int32_t width = in.ConsumeIntegralInRange(-5, 4000);
+  const plqr::PreviewLayout layout =
+      plqr::ComputePreviewLayout(width, in.ConsumeIntegralInRange(-5, 4000), dm, *body);
+  Require(layout.cells.size() <= 16 && layout.bindingDots.size() <= 400);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  if (in.ConsumeBool()) {
-    PrintSettingsRules(in);
-  } else {
-    PaperRules(in);
-  }
+  const int part = in.ConsumeIntegralInRange(0, 2);
+  if (part == 0) PrintSettingsRules(in);
+  if (part == 1) PaperRules(in);
+  if (part == 2) PreviewGeometry(in);
   return 0;
 }

@@ -1,8 +1,11 @@
-// The readers of a driver engineer's files: action scripts, and the settings
-// file that `expect` lines read back.
+// The readers of a driver engineer's files and options: action scripts, the
+// settings file that `expect` lines read back, and --set values.
+#include <memory>
 #include <string_view>
 
 #include "actions/ActionScript.h"
+#include "core/PrivateDevmode.h"
+#include "settings/FieldSeeds.h"
 #include "settings/JsonLeaves.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -11,5 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!script.ok() && script.error.ToString().empty()) __builtin_trap();  // a refusal says why
   const plqr::host::JsonLeafMap leaves = plqr::host::JsonLeaves(text);
   for (const auto& [key, value] : leaves) plqr::host::JudgeExpectation(leaves, key, value);
+  std::string error;
+  const auto seed = plqr::host::ParseFieldSeed(text, error);
+  if (!seed && error.empty()) __builtin_trap();  // a refused value says why
+  if (seed) plqr::host::WritePrivateSeed(*seed, std::make_unique<plqr::VENDORDEVMODE>().get());
   return 0;
 }

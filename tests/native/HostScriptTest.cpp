@@ -1,6 +1,6 @@
 // The portable parts of the demo program: the actions-file reader, the
 // settings JSON (writer and private-record fields) and its reading back for
-// `expect` lines.
+// `expect` lines, and the --set values.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +9,7 @@
 
 #include "actions/ActionScript.h"
 #include "core/PrivateDevmode.h"
+#include "settings/FieldSeeds.h"
 #include "settings/JsonLeaves.h"
 #include "settings/JsonWriter.h"
 #include "settings/PrivateFieldsJson.h"
@@ -147,6 +148,21 @@ TEST(SettingsJsonTest, WritesEscapedIndentedValuesAndEveryPrivateFieldAndReadsLe
   EXPECT_EQ("", JudgeExpectation(leaves, "selections.Nup.option", "TWO_UP"));
   EXPECT_EQ("expected public.dmCopies 4, got 3", JudgeExpectation(leaves, "public.dmCopies", "4"));
   EXPECT_EQ("expected public.dmCopy 3, got no such setting", JudgeExpectation(leaves, "public.dmCopy", "3"));
+}
+
+TEST(FieldSeeds, NamedFieldsWithinTheirRangesAndNothingElse) {
+  std::string error;
+  auto body = std::make_unique<plqr::VENDORDEVMODE>();
+  for (const char* good :
+       {"private.sFP_SectionIndex=-2", "private.wPagesPerSheet=65535", "public.dmDuplex=2"})
+    plqr::host::WritePrivateSeed(plqr::host::ParseFieldSeed(good, error).value(), body.get());
+  EXPECT_TRUE(body->sFP_SectionIndex == -2 && body->wPagesPerSheet == 65535);
+  for (const char* bad :
+       {"private.bBooklet=256", "private.wScale=-1", "private.szUserCode=1", "public.dmDuplex=x",
+        "dmDuplex=2", "private.bBooklet", "other.bBooklet=1", "private.bBooklet=99999999999"}) {
+    error.clear();
+    EXPECT_FALSE(plqr::host::ParseFieldSeed(bad, error) || error.empty()) << bad;
+  }
 }
 
 }  // namespace

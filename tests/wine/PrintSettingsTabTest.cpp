@@ -212,11 +212,15 @@ TEST_F(PrintSettingsTabTest, TheMouseOnThePaperSizeLabel) {
   GetWindowRect(page.Item(IDC_PREVIEW_LABEL), &label);
   MapWindowPoints(nullptr, page.Page(), reinterpret_cast<POINT*>(&label), 2);
   const BYTE before = page.Private().bIsInchSet;
+  const std::wstring text = page.Text(IDC_PREVIEW_LABEL);
   const LPARAM inside = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
   SendMessageW(page.Page(), WM_MOUSEMOVE, 0, inside);
   EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), GetCursor());
   SendMessageW(page.Page(), WM_LBUTTONUP, 0, inside);
   EXPECT_EQ(before ? 0 : 1, page.Private().bIsInchSet);
+  EXPECT_NE(std::wstring::npos,
+            page.Text(IDC_PREVIEW_LABEL).find(page.String(before ? IDS_UNIT_MM : IDS_UNIT_INCH)))
+      << "the label switched from " << std::string(text.begin(), text.end());
   SendMessageW(page.Page(), WM_LBUTTONUP, 0, MAKELPARAM(label.right + 5, label.bottom + 5));
   EXPECT_EQ(before ? 0 : 1, page.Private().bIsInchSet) << "a click beside the label changes nothing";
 }

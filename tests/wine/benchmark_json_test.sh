@@ -33,7 +33,7 @@ for phase in ["load_devmode", "common_ui_prop", "init", "sheet_window"] + [
         "page%d_%s" % (n, part) for n in range(1, 6) for part in ("initdialog", "paint")]:
     need(phase in phases, "phase " + phase + " missing")
 trips = figures.get("round_trip_ms", {})
-for action in ("paper_size", "pages_per_sheet", "zoom"):
+for action in ("paper_size", "pages_per_sheet", "zoom", "preview_repaint"):
     trip = trips.get(action, {})
     need(0 < trip.get("p50", 0) <= trip.get("p95", 0), "round trip " + action + " lacks p50 <= p95")
 for key in ("gdi_objects", "user_objects", "private_bytes"):
