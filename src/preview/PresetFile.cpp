@@ -35,8 +35,8 @@ CPresetFile::CPresetFile(std::wstring path) : m_Path(std::move(path)) {
 
 int32_t CPresetFile::ReadCurId() const {
   if (!Usable()) return 0;
-  const int32_t curId =
-      static_cast<int32_t>(GetPrivateProfileIntW(W(kPresetCommonSection), W(kPresetCurIdKey), 0, m_Path.c_str()));
+  const int32_t curId = static_cast<int32_t>(
+      GetPrivateProfileIntW(W(kPresetCommonSection), W(kPresetCurIdKey), 0, m_Path.c_str()));
   return curId < 0 ? 0 : curId;
 }
 

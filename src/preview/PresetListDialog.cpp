@@ -32,10 +32,11 @@ class CPresetListDialog {
     CenterWindowOnOwner(hDlg);
     const bool apply = m_Purpose == PresetListPurpose::kApply;
     const HINSTANCE resources = m_Target.resources;
-    SetWindowTextW(hDlg,
-                   LoadStringFromResource(resources, apply ? IDS_QS_LIST_APPLY_TITLE : IDS_QS_LIST_DELETE_TITLE)
-                       .c_str());
-    SetDlgItemTextFromResource(hDlg, resources, IDOK, apply ? IDS_QS_LIST_APPLY_BUTTON : IDS_QS_LIST_DELETE_BUTTON);
+    SetWindowTextW(
+        hDlg, LoadStringFromResource(resources, apply ? IDS_QS_LIST_APPLY_TITLE : IDS_QS_LIST_DELETE_TITLE)
+                  .c_str());
+    SetDlgItemTextFromResource(hDlg, resources, IDOK,
+                               apply ? IDS_QS_LIST_APPLY_BUTTON : IDS_QS_LIST_DELETE_BUTTON);
     // The built-in presets have buttons of their own in the quick-settings dialog.
     const int length = static_cast<int>(kPresetNameLength);
     const std::wstring factory = LoadStringFromResource(resources, IDS_QS_FACTORY_DEFAULTS, length);
@@ -43,7 +44,8 @@ class CPresetListDialog {
     HWND list = GetDlgItem(hDlg, IDC_LIST_QS_PRESETS);
     for (const std::wstring& name : m_Target.store->Names()) {
       if (name == factory || name == mine) continue;
-      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.substr(0, kPresetNameLength - 1).c_str()));
+      SendMessageW(list, LB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(name.substr(0, kPresetNameLength - 1).c_str()));
     }
     SendMessageW(list, LB_SETCURSEL, 0, 0);
     EnableWindow(GetDlgItem(hDlg, IDOK), SendMessageW(list, LB_GETCOUNT, 0, 0) > 0);

@@ -54,7 +54,7 @@ bool IsFeatureVolume(int64_t volume) {
 }
 
 std::optional<std::vector<std::pair<std::wstring, uint32_t>>> DecodeFeatureValues(const uint8_t* data,
-                                                                                   size_t size) {
+                                                                                  size_t size) {
   if (data == nullptr || !IsFeatureVolume(static_cast<int64_t>(size))) return std::nullopt;
   std::vector<std::pair<std::wstring, uint32_t>> entries;
   for (size_t at = 0; at < size; at += kFeatureEntrySize) {
@@ -98,7 +98,8 @@ std::map<std::wstring, uint32_t> MergePresetSelections(
 }
 
 std::map<std::wstring, uint32_t> DefaultSetSelections(SelectionDictionary& selections,
-                                                      const OptionNameDictionary& options, int32_t paperIndex) {
+                                                      const OptionNameDictionary& options,
+                                                      int32_t paperIndex) {
   std::map<std::wstring, uint32_t> changed;
   for (auto& [keyword, selection] : selections) {
     if (SameKeyword(keyword, L"GraphicsMode")) {

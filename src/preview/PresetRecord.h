@@ -36,9 +36,9 @@ constexpr char16_t kPresetFeaturesKey[] = u"FeatVal";
 
 constexpr size_t kPresetPublicSize = 220;  // DEVMODEW without driver extra
 constexpr size_t kPresetPrivateSize = kVendorDevmodeSize;
-constexpr size_t kPresetNameBytes = 260;      // longest UTF-8 name
-constexpr size_t kFeatureKeywordChars = 50;   // 49 characters and the terminator
-constexpr size_t kMaxPresetFeatures = 1024;   // more is not a preset of ours
+constexpr size_t kPresetNameBytes = 260;     // longest UTF-8 name
+constexpr size_t kFeatureKeywordChars = 50;  // 49 characters and the terminator
+constexpr size_t kMaxPresetFeatures = 1024;  // more is not a preset of ours
 // Highest preset number looked at: a larger "CurId" is not scanned beyond
 // it, and no preset is saved above it.
 constexpr int32_t kMaxPresetNumber = 4096;
@@ -71,7 +71,7 @@ bool IsFeatureVolume(int64_t volume);
 // feature volume. Entries with an empty keyword or a negative index are
 // dropped.
 std::optional<std::vector<std::pair<std::wstring, uint32_t>>> DecodeFeatureValues(const uint8_t* data,
-                                                                                   size_t size);
+                                                                                  size_t size);
 
 // The stored form of a name: UTF-8, cut on a character boundary at
 // kPresetNameBytes.
@@ -93,6 +93,7 @@ std::map<std::wstring, uint32_t> MergePresetSelections(
 // returned; every other feature not at option 0 is set to 0 and returned.
 // Keywords compare case-insensitively.
 std::map<std::wstring, uint32_t> DefaultSetSelections(SelectionDictionary& selections,
-                                                      const OptionNameDictionary& options, int32_t paperIndex);
+                                                      const OptionNameDictionary& options,
+                                                      int32_t paperIndex);
 
 }  // namespace plqr

@@ -135,7 +135,8 @@ bool CQuickSettingsStore::SaveInto(int32_t section, const std::string& utf8, PAG
   return features.empty() || m_File.WriteRecord(section, L"FeatVal", features.data(), features.size());
 }
 
-bool CQuickSettingsStore::Apply(const wchar_t* name, PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections) {
+bool CQuickSettingsStore::Apply(const wchar_t* name, PAGEPARAMS* context,
+                                VENDORRETURNITEMS* changedSelections) {
   LogMessage(L"VALMERO - CQuickSettingsStore::Apply() => start\r\n");
   if (name == nullptr || name[0] == L'\0' || context == nullptr || changedSelections == nullptr) return false;
   const std::string utf8 = Utf8Of(name);
@@ -152,7 +153,8 @@ bool CQuickSettingsStore::Apply(const wchar_t* name, PAGEPARAMS* context, VENDOR
   return applied;
 }
 
-bool CQuickSettingsStore::ApplyPreset(int32_t section, PAGEPARAMS& context, VENDORRETURNITEMS& changed) const {
+bool CQuickSettingsStore::ApplyPreset(int32_t section, PAGEPARAMS& context,
+                                      VENDORRETURNITEMS& changed) const {
   if (context.pPublicDM == nullptr || context.m_pVendorDevmode == nullptr) return false;
   // Everything is read first; nothing changes unless all of it was.
   DEVMODEW publicDm;
