@@ -1,49 +1,63 @@
 // Answers the modal dialogs that open while a test acts, as a user would:
-// each answer is given the dialog that is next in front (the enabled dialog
-// of this thread that was not there before: a new one, or one whose own
-// dialog has just closed) to read and to act on. The answers run from a
-// thread timer inside the dialogs' own message loops, and their clicks are
-// posted, so that a dialog a click opens runs its loop outside the answer.
+// each answer gets the next dialog in front (enabled, and not there before).
+// Answers run from a thread timer inside the dialogs' loops; their clicks
+// are posted, so that a dialog a click opens runs outside the answer.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <set>
-#include <string>
 #include <vector>
+
+#include "UserInput.h"
 
 namespace plqr::test {
 
 class DialogAnswers {
  public:
   using Answer = std::function<void(HWND dialog)>;
-  explicit DialogAnswers(std::vector<Answer> answers);
-  ~DialogAnswers();
-  DialogAnswers(const DialogAnswers&) = delete;
-  DialogAnswers& operator=(const DialogAnswers&) = delete;
-
-  // How many answers were given.
+  explicit DialogAnswers(std::vector<Answer> answers) : m_answers(std::move(answers)) {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&m_before));
+    Current() = this;
+    m_timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { Current()->Step(); });
+  }
+  ~DialogAnswers() { KillTimer(nullptr, m_timer); }
   size_t Given() const { return m_next; }
-  // The titles of the dialogs answered, in order.
-  const std::vector<std::wstring>& Titles() const { return m_titles; }
 
  private:
-  static VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-  void Step();
-
+  static DialogAnswers*& Current() {
+    static DialogAnswers* current = nullptr;
+    return current;
+  }
+  static BOOL CALLBACK Collect(HWND window, LPARAM found) {
+    if (IsWindowVisible(window) && plqr::host::IsClass(window, L"#32770"))
+      reinterpret_cast<std::set<HWND>*>(found)->insert(window);
+    return TRUE;
+  }
+  void Step() {
+    std::set<HWND> shown;
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&shown));
+    for (HWND dialog : shown) {
+      if (m_next < m_answers.size() && IsWindowEnabled(dialog) && m_before.count(dialog) == 0 &&
+          dialog != m_last)
+        return m_answers[m_next++](m_last = dialog);
+    }
+  }
   std::vector<Answer> m_answers;
   size_t m_next = 0;
   std::set<HWND> m_before;
   HWND m_last = nullptr;
-  std::vector<std::wstring> m_titles;
   UINT_PTR m_timer = 0;
 };
 
-// Answers: a click on button `id` (posted as the button posts it; none when
-// the button is disabled or hidden); text typed into edit `id`, then a
-// click on button `then`.
-DialogAnswers::Answer Press(int id);
-DialogAnswers::Answer TypeAndPress(int id, const std::wstring& text, int then);
+// A click on button `id` as the button sends it (none when it is disabled).
+inline DialogAnswers::Answer Press(int id) {
+  return [id](HWND dialog) {
+    HWND button = GetDlgItem(dialog, id);
+    if (IsWindowEnabled(button) && IsWindowVisible(button))
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  };
+}
 
 }  // namespace plqr::test
