@@ -1,5 +1,6 @@
 #include "ActionRunner.h"
 
+#include <cstdio>
 #include <cwchar>
 
 #include "HostText.h"
@@ -39,6 +40,18 @@ std::vector<HWND> ThreadDialogs(HWND sheet) {
   DialogSearch search{sheet, {}};
   EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Control `id` of `target`, or of a child dialog inside it (such as the
+// quick-settings panel of a page).
+HWND FindControl(HWND target, int id) {
+  if (target == nullptr) return nullptr;
+  if (HWND control = GetDlgItem(target, id)) return control;
+  for (HWND child = FindWindowExW(target, nullptr, L"#32770", nullptr); child != nullptr;
+       child = FindWindowExW(target, child, L"#32770", nullptr)) {
+    if (HWND control = FindControl(child, id)) return control;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -90,6 +103,9 @@ VOID CALLBACK ActionRunner::Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 void ActionRunner::Step() {
   if (m_failed || m_next >= m_script.actions.size()) return;
+  // Inside an action's modal loop with no dialog shown: one dialog has just
+  // closed and the next (which its button opens) is not there yet.
+  if (m_running > 0 && OpenDialog() == nullptr) return;
   PictureNewDialogs();
   const Action& action = m_script.actions[m_next++];
   ++m_running;
@@ -102,6 +118,10 @@ void ActionRunner::Step() {
     m_error = ActionError{m_fileName, action.line,
                           expectation ? failure : ActionName(action.kind) + std::string(": ") + failure}
                   .ToString();
+    // A dialog the script left open keeps the run from unwinding until it
+    // closes: say at once what stopped it.
+    fwprintf(stderr, L"%hs\n", m_error.c_str());
+    fflush(stderr);
   }
 }
 
@@ -170,11 +190,16 @@ std::string ActionRunner::Perform(const Action& action) {
       return PressButton(action);
     case Action::Kind::Screenshot:
       return Screenshot(dialog != nullptr ? dialog : m_host.SheetWindow(), action.text);
+    case Action::Kind::Command:
+      // What the button's click sends to its dialog.
+      if (target == nullptr) return "no page is shown";
+      SendMessageW(target, WM_COMMAND, MAKEWPARAM(action.controlId, BN_CLICKED), 0);
+      return {};
     default:
       break;
   }
 
-  HWND control = target != nullptr ? GetDlgItem(target, static_cast<int>(action.controlId)) : nullptr;
+  HWND control = FindControl(target, static_cast<int>(action.controlId));
   if (control == nullptr) {
     return "no control " + std::to_string(action.controlId) + " on " + Narrow(TargetName(target));
   }

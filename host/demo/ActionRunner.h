@@ -1,7 +1,10 @@
 // Carries out an actions file on the open sheet with the messages a user's
 // input sends to the real controls, addressed by control ID:
 //   page     PropSheet_SetCurSel, as a click on the tab
-//   click, choose, type, slider   the input primitives of UserInput.h
+//   click, choose, type, slider   the input primitives of UserInput.h, on a
+//                                 control of the target or of a child dialog
+//                                 in it (the quick-settings panel of a page)
+//   command  the WM_COMMAND a button of that ID sends its page or dialog
 //   ok, cancel, apply   BM_CLICK on the sheet's (or the open dialog's) button
 // A dialog or message box that an action opens becomes the target of the
 // following actions until it closes; the actions run from a thread timer, so

@@ -27,6 +27,7 @@
 #define IDD_QUICK_SETTINGS_SAVE_AS 213
 #define IDD_QUICK_SETTINGS_LIST 214
 #define IDD_LAYOUT_MODE 215
+#define IDD_PRESET_MESSAGE 219  // the plug-in's message dialog
 #define IDD_MORE_INPUT_OPTIONS 221
 #define IDD_WATERMARKS 224
 #define IDD_FONT_SUBSTITUTION_EDIT 228
@@ -298,6 +299,39 @@
 #define IDS_QS_SAVE_CHANGED_TITLE 640
 #define IDS_QS_MY_DEFAULTS_SAVED 641
 #define IDS_QS_PRESET_SAVED 642
+#define IDS_QS_NAME_IN_USE_TITLE 622
+#define IDS_QS_NAME_IN_USE 623
+#define IDS_QS_TITLE_PORTUGUESE 853  // the quick-settings dialog's title in a "pt"/"pt-br" library
+#define IDS_QS_LIST_APPLY_TITLE 870
+#define IDS_QS_LIST_DELETE_TITLE 871
+#define IDS_QS_LIST_APPLY_BUTTON 872
+#define IDS_QS_LIST_DELETE_BUTTON 873
+
+// The quick-settings dialog (IDD_QUICK_SETTINGS): the built-in presets and
+// the named ones.
+#define IDC_BUTTON_QS_FACTORY 2176
+#define IDC_BUTTON_QS_SAVE_MY_DEFAULTS 2177
+#define IDC_BUTTON_QS_MY_DEFAULTS 2178
+#define IDC_BUTTON_QS_SAVE_AS 2179
+#define IDC_BUTTON_QS_APPLY_SAVED 2180
+#define IDC_BUTTON_QS_DELETE_SAVED 2181
+// The save-as dialog (IDD_QUICK_SETTINGS_SAVE_AS).
+#define IDC_LABEL_QS_NAME 2182
+#define IDC_EDIT_QS_NAME 2183
+// The preset list dialog (IDD_QUICK_SETTINGS_LIST).
+#define IDC_LABEL_QS_LIST 2184
+#define IDC_LIST_QS_PRESETS 2185
+
+// The message dialog (IDD_PRESET_MESSAGE): Yes and No for a question, OK
+// alone for a notice.
+#define IDC_BUTTON_MESSAGE_YES 1
+#define IDC_BUTTON_MESSAGE_NO 2
+#define IDC_BUTTON_MESSAGE_OK 3
+#define IDC_MESSAGE_TEXT 2213
+#define IDC_MESSAGE_ICON 2214
+#define IDS_MESSAGE_YES 843
+#define IDS_MESSAGE_NO 844
+#define IDS_MESSAGE_OK 845
 
 // ---------------------------------------------------------------------------
 // Feature names: the automatic input-bin entry, the booklet entry of the

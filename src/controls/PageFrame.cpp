@@ -40,6 +40,14 @@ bool CPageFrame::Handle(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam, P
       }
       result = TRUE;
       return true;
+    case WM_COMMAND:
+      // The quick-settings dialog, from whichever page offers its button.
+      if (LOWORD(wParam) != IDC_BUTTON_QUICKSETTINGS || HIWORD(wParam) != BN_CLICKED ||
+          m_pSession == nullptr || m_pSession->PresetStore() == nullptr)
+        return false;
+      m_pSession->PresetStore()->ShowQuickSettings(hDlg);
+      result = TRUE;
+      return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
       result = FALSE;

@@ -11,7 +11,8 @@
 //     their subclassing once the page has filled them (InitDone);
 //   - the quick-settings panel: WM_INIT_QUICK_SETTINGS creates it,
 //     WM_SETTINGS_CHANGE_REQUEST is answered by the session, and
-//     PresetEvent() follows the session's preset events;
+//     PresetEvent() follows the session's preset events, and the button
+//     IDC_BUTTON_QUICKSETTINGS opens the quick-settings dialog;
 //   - the page preview (with PageSetup::preview): its draw-item message,
 //     after which the paper-size label and the summary are set again; the
 //     hand pointer over the label, and a click on it that switches its unit;

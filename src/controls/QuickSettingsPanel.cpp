@@ -122,18 +122,18 @@ void CQuickSettings::OnApply() {
                reinterpret_cast<LPARAM>(&request));
 }
 
+bool CQuickSettings::ConfirmSaveOfChangedSettings(HWND page, HWND owner, IPresetStore& store) {
+  BYTE changed = 0;
+  SendMessageW(page, WM_SETTINGS_CHANGE_REQUEST, kRequestQueryChanged, reinterpret_cast<LPARAM>(&changed));
+  return changed != 1 || store.ShowMessage(owner, IDS_QS_SAVE_CHANGED_TITLE,
+                                           static_cast<UINT>(reinterpret_cast<ULONG_PTR>(IDI_QUESTION)),
+                                           IDS_QS_SAVE_CHANGED_QUESTION, kMessageYesNo) != IDNO;
+}
+
 void CQuickSettings::OnSaveAs() {
   HWND page = GetParent(m_hPanel);
   IPresetStore* store = m_pSession != nullptr ? m_pSession->PresetStore() : nullptr;
-  if (store == nullptr) return;
-  BYTE changed = 0;
-  SendMessageW(page, WM_SETTINGS_CHANGE_REQUEST, kRequestQueryChanged, reinterpret_cast<LPARAM>(&changed));
-  if (changed == 1 && store->ShowMessage(m_hPanel, IDS_QS_SAVE_CHANGED_TITLE,
-                                         static_cast<UINT>(reinterpret_cast<ULONG_PTR>(IDI_QUESTION)),
-                                         IDS_QS_SAVE_CHANGED_QUESTION, kMessageYesNo) == IDNO) {
-    return;
-  }
-  store->ShowSaveAs(page);
+  if (store != nullptr && ConfirmSaveOfChangedSettings(page, m_hPanel, *store)) store->ShowSaveAs(page);
 }
 
 INT_PTR CALLBACK CQuickSettings::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 class CCommonTabs;
+class IPresetStore;
 
 class CQuickSettings {
  public:
@@ -40,6 +41,11 @@ class CQuickSettings {
   // right and bottom are its size): 56.8 % and 74.9 % of it below 601
   // pixels of width, 71.4 % and 78.4 % otherwise, truncated.
   static POINT PanelPosition(const RECT& client);
+
+  // Before a save from the panel or a dialog: when the page says its
+  // settings changed since the last save, asks the user (with the store's
+  // message dialog over `owner`) whether to go on. False on "No".
+  static bool ConfirmSaveOfChangedSettings(HWND page, HWND owner, IPresetStore& store);
 
  private:
   static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,8 @@
 // What a sheet session needs of the quick-settings store (named presets of
 // the whole setup) and of the dialogs that come with it. The store itself is
 // a layer above (preview/QuickSettingsStore); each session gets its own
-// through PluginParts, bound to the printer of its sheet.
+// through PluginParts, bound to the printer of its sheet, so two sheets of
+// two printers never read or write each other's presets file.
 #pragma once
 
 #include <windows.h>
@@ -44,4 +45,8 @@ class IPresetStore {
   // The save-as dialog (template 213), owned by the page and given the page
   // window; -1 when it could not be shown.
   virtual INT_PTR ShowSaveAs(HWND page) = 0;
+
+  // The quick-settings dialog (template 211) over the page, whose requests
+  // go to the page; -1 when it could not be shown.
+  virtual INT_PTR ShowQuickSettings(HWND page) = 0;
 };

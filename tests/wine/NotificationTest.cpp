@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogAnswers.h"
 #include "PageDriver.h"
 #include "ResourceIds.h"
 #include "StandIn.h"
@@ -118,11 +119,15 @@ TEST_F(QuickSettingsTest, PresetRequestsUpdateTheChangedFlag) {
   };
   for (const Case& c : {Case{1, 1, 0}, Case{4, 1, 0}, Case{2, 1, 1}, Case{3, 0, 1}, Case{7, 0, 1}}) {
     SettingsChanged() = c.before;
+    // A save tells the user it is done.
+    plqr::test::DialogAnswers answers({plqr::test::Press(IDC_BUTTON_MESSAGE_OK)});
     SendMessageW(m_page->Page(), WM_SETTINGS_CHANGE_REQUEST, c.code, record);
     EXPECT_EQ(c.after, SettingsChanged()) << "request " << c.code;
   }
-  // A failed apply or delete is announced as event 4 with the name.
-  EXPECT_EQ((std::vector<std::wstring>{L"r:S4:Travel", L"r:S4:Travel", L"r:S4:Travel"}), g_calls);
+  // Saved twice, deleted, then applying it fails and is announced as event 4.
+  EXPECT_EQ((std::vector<std::wstring>{L"r:S1:Travel", L"r:S1:Travel", L"r:S2:Travel", L"r:S4:Travel",
+                                       L"r:S4:Travel"}),
+            g_calls);
 
   // Without a record nothing changes; request 8 answers the flag.
   SettingsChanged() = 1;
@@ -174,39 +179,28 @@ TEST_F(QuickSettingsTest, ThePanelListsThePresetsAndFollowsTheirEvents) {
   EXPECT_EQ(2, SendMessageW(list, CB_GETCOUNT, 0, 0));
 }
 
-// Answers the message box the panel shows with IDNO, keeping its text.
-std::wstring g_questionText;
-void CALLBACK AnswerNo(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM) -> BOOL {
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
-        if (GetDlgItem(window, IDNO) == nullptr) return TRUE;
-        g_questionText = plqr::test::WindowText(GetDlgItem(window, 0xFFFF));
-        PostMessageW(window, WM_COMMAND, IDNO, 0);
-        return FALSE;
-      },
-      0);
-}
-
 TEST_F(QuickSettingsTest, ThePanelButtonsAskThePage) {
   HWND panel = PanelOf(m_page->Page());
   ASSERT_NE(nullptr, panel);
   // Apply: the page marks the settings changed and asks for Apply.
   SettingsChanged() = 0;
   m_page->ClearApply();
-  SendMessageW(GetDlgItem(panel, IDC_BUTTON_QUICKSETTINGS_APPLY), BM_CLICK, 0, 0);
+  {
+    plqr::test::DialogAnswers answers({plqr::test::Press(IDC_BUTTON_MESSAGE_OK)});
+    SendMessageW(GetDlgItem(panel, IDC_BUTTON_QUICKSETTINGS_APPLY), BM_CLICK, 0, 0);
+  }
   EXPECT_EQ(1, SettingsChanged());
   EXPECT_TRUE(m_page->ApplyEnabled());
 
   // Save As with changed settings asks the user first; "No" stops there.
-  g_questionText.clear();
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerNo);
+  std::wstring question;
+  plqr::test::DialogAnswers answers({[&](HWND dialog) {
+    question = plqr::test::WindowText(GetDlgItem(dialog, IDC_MESSAGE_TEXT));
+    plqr::test::Press(IDC_BUTTON_MESSAGE_NO)(dialog);
+  }});
   SendMessageW(GetDlgItem(panel, IDC_BUTTON_QUICKSETTINGS_SAVEAS), BM_CLICK, 0, 0);
-  KillTimer(nullptr, timer);
-  EXPECT_EQ(Page().String(IDS_QS_SAVE_CHANGED_QUESTION), g_questionText);
+  EXPECT_EQ(1u, answers.Given()) << "only the question was shown";
+  EXPECT_EQ(Page().String(IDS_QS_SAVE_CHANGED_QUESTION), question);
   EXPECT_EQ(1, SettingsChanged());
 }
 
