@@ -58,7 +58,7 @@ TEST(ActionScriptTest, ABadLineNamesTheFileTheLineAndWhatWasExpected) {
   };
   const Case cases[] = {
       {"ok\nclik 2024\n",
-       "2: unknown action \"clik\"; expected page, click, choose, type, slider, ok, "
+       "2: unknown action \"clik\"; expected page, click, command, choose, type, slider, ok, "
        "cancel, apply, screenshot or expect"},
       {"click\n", "1: click: expected a control ID or IDC_ name"},
       {"click 0\n", "1: click: expected a control ID (1 to 65535) or IDC_ name, found \"0\""},

@@ -32,6 +32,8 @@ const char* ActionName(Action::Kind kind) {
       return "screenshot";
     case Action::Kind::Expect:
       return "expect";
+    case Action::Kind::Command:
+      return "command";
   }
   return "?";
 }
@@ -121,7 +123,7 @@ std::optional<Action::Kind> KindOf(const std::string& word) {
   static const Action::Kind kKinds[] = {Action::Kind::Page,   Action::Kind::Click,  Action::Kind::Choose,
                                         Action::Kind::Type,   Action::Kind::Slider, Action::Kind::Ok,
                                         Action::Kind::Cancel, Action::Kind::Apply,  Action::Kind::Screenshot,
-                                        Action::Kind::Expect};
+                                        Action::Kind::Expect, Action::Kind::Command};
   for (const Action::Kind kind : kKinds) {
     if (word == ActionName(kind)) return kind;
   }
@@ -138,7 +140,7 @@ std::string ParseLine(std::string_view line, Action& action) {
   const std::optional<Action::Kind> kind = quoted ? std::nullopt : KindOf(word);
   if (!kind) {
     return "unknown action \"" + word +
-           "\"; expected page, click, choose, type, slider, ok, cancel, apply, screenshot or expect";
+           "\"; expected page, click, command, choose, type, slider, ok, cancel, apply, screenshot or expect";
   }
   action.kind = *kind;
   const std::string name = ActionName(*kind);
@@ -180,6 +182,7 @@ std::string ParseLine(std::string_view line, Action& action) {
       }
       break;
     case Action::Kind::Click:
+    case Action::Kind::Command:
       failure = controlId();
       break;
     case Action::Kind::Choose:

@@ -5,6 +5,9 @@
 //   page 2                    switch to the second page (pages count from 1)
 //   page "Paper"              switch to the page with this tab title
 //   click IDC_CHECK_COLLATE   click a button, check box or radio button
+//   command 2162              send the command a click of a button sends, also
+//                             when the page hides the button (the way to a
+//                             dialog behind a button the product does not show)
 //   choose 2033 "4 pages"     choose a list entry by its text
 //   type 2022 "3"             type text into an edit (replacing its text)
 //   slider 2301 40            move a slider to a position
@@ -28,10 +31,22 @@
 namespace plqr::host {
 
 struct Action {
-  enum class Kind : std::uint8_t { Page, Click, Choose, Type, Slider, Ok, Cancel, Apply, Screenshot, Expect };
+  enum class Kind : std::uint8_t {
+    Page,
+    Click,
+    Choose,
+    Type,
+    Slider,
+    Ok,
+    Cancel,
+    Apply,
+    Screenshot,
+    Expect,
+    Command
+  };
   Kind kind = Kind::Ok;
   std::uint32_t line = 0;
-  std::uint32_t controlId = 0;  // Click, Choose, Type, Slider
+  std::uint32_t controlId = 0;  // Click, Command, Choose, Type, Slider
   std::int32_t number = 0;      // Slider position; Page index (1-based) when text is empty
   std::string text;             // UTF-8: Choose, Type, page title, screenshot name, Expect key
   std::string value;            // Expect: the value the setting must have
