@@ -203,8 +203,8 @@ std::string ActionRunner::Perform(const Action& action) {
   if (control == nullptr) {
     return "no control " + std::to_string(action.controlId) + " on " + Narrow(TargetName(target));
   }
-  if (!IsWindowVisible(control)) return "control " + std::to_string(action.controlId) + " is hidden";
   if (!IsWindowEnabled(control)) return "control " + std::to_string(action.controlId) + " is disabled";
+  if (!IsWindowVisible(control)) return "control " + std::to_string(action.controlId) + " is hidden";
   switch (action.kind) {
     case Action::Kind::Click:
       return host::Click(control);

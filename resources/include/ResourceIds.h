@@ -131,7 +131,11 @@
 #define IDC_CHECK_PRINTTEXTASBLACK 2071
 #define IDC_COMBO_HALFTONE 2072
 #define IDC_LABEL_HALFTONE 2073
-#define IDC_BUTTON_GRAPHICSMODE 2162
+#define IDC_BUTTON_GRAPHICSMODE 2162  // hidden by the page
+// Graphics mode dialog (210).
+#define IDC_LABEL_GRAPHICSMODE 2163
+#define IDC_RADIO_GRAPHICSMODE_VECTOR 2164  // "GraphicsMode" option 0
+#define IDC_RADIO_GRAPHICSMODE_RASTER 2165  // "GraphicsMode" option 1
 
 // Advanced page (203).
 #define IDC_BUTTON_LAYOUTMODE 2107
@@ -194,6 +198,12 @@
 #define IDS_TWO_PAGE_TOP_TO_BOTTOM 618
 #define IDS_TWO_PAGE_BOTTOM_TO_TOP 619
 #define IDS_JOBTYPE_DETAILS_CAPTION 834
+
+// Graphics mode dialog (210) in the languages that replace its template's
+// texts (its caption is then IDS_TITLE_ADVANCED).
+#define IDS_GRAPHICSMODE_LABEL 835
+#define IDS_GRAPHICSMODE_VECTOR 836
+#define IDS_GRAPHICSMODE_RASTER 837
 
 // Paper page: first item of the print-on list.
 #define IDS_PRINTON_SAME_AS_SIZE 842

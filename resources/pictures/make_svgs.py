@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pictograms of the print settings and paper pages as SVG files.
+"""Draws the pictograms of the pages and dialogs as SVG files.
 
 Every picture is drawn on a pixel grid the size of the bitmap it becomes
 (sized to fit its static control at 96 DPI), with crisp 1-pixel outlines and
@@ -322,6 +322,83 @@ def page_letterhead():
     return p
 
 
+# --- Quality page ---------------------------------------------------------------
+def toner(dark):
+    """A toner drop (16 x 16), pale for light printing, black for dark."""
+    p = Picture(16, 16)
+    fill = "#1e1e1e" if dark else "#d6d6d6"
+    p.items.append(f'<path d="M8 1.5 C8 1.5 3 7.5 3 10.5 A5 5 0 0 0 13 10.5 C13 7.5 8 1.5 8 1.5 Z" '
+                   f'fill="{fill}" stroke="{OUTLINE}" stroke-width="1" shape-rendering="geometricPrecision"/>')
+    return p
+
+
+def brightness(high):
+    """A sun (16 x 16): a dim grey disc, or a bright one with rays."""
+    p = Picture(16, 16)
+    if high:
+        for x, y, w, h in ((7, 0, 2, 3), (7, 13, 2, 3), (0, 7, 3, 2), (13, 7, 3, 2)):
+            p.rect(x, y, w, h, COVER)
+        for a, b in ((2, 2), (12, 2), (2, 12), (12, 12)):
+            p.rect(a, b, 2, 2, COVER)
+    r = 4.5 if high else 4
+    fill = COVER if high else "#9a9a9a"
+    p.items.append(f'<circle cx="8" cy="8" r="{r}" fill="{fill}" stroke="{OUTLINE}" '
+                   f'shape-rendering="geometricPrecision"/>')
+    return p
+
+
+def contrast(high):
+    """A disc in two halves (16 x 16): near greys, or black and white."""
+    p = Picture(16, 16)
+    left, right = ("#000000", "#ffffff") if high else ("#8c8c8c", "#bcbcbc")
+    p.items.append(f'<path d="M8 2 A6 6 0 0 0 8 14 Z" fill="{left}" shape-rendering="geometricPrecision"/>')
+    p.items.append(f'<path d="M8 2 A6 6 0 0 1 8 14 Z" fill="{right}" shape-rendering="geometricPrecision"/>')
+    p.items.append(f'<circle cx="8" cy="8" r="6" fill="none" stroke="{OUTLINE}" '
+                   f'shape-rendering="geometricPrecision"/>')
+    return p
+
+
+def quality_sample():
+    """The brightness and contrast sample (191 x 62), a greyscale landscape
+    photograph: a graded sky with a sun and a cloud, far and near hills, a
+    lake with a reflection, and a black tree and fence in front, so that the
+    darks, the middle greys and the lights each show what the values do.
+    make_bitmaps.sh turns it into an 8-bit grey bitmap with a colour table."""
+    w, h = 191, 62
+    p = Picture(w, h)
+    p.items.append('<defs>'
+                   '<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
+                   '<stop offset="0" stop-color="#5a5a5a"/><stop offset="1" stop-color="#e8e8e8"/></linearGradient>'
+                   '<radialGradient id="sun"><stop offset="0" stop-color="#ffffff"/>'
+                   '<stop offset="0.6" stop-color="#f4f4f4"/><stop offset="1" stop-color="#d0d0d0" stop-opacity="0"/>'
+                   '</radialGradient>'
+                   '<linearGradient id="far" x1="0" y1="0" x2="0" y2="1">'
+                   '<stop offset="0" stop-color="#6e6e6e"/><stop offset="1" stop-color="#909090"/></linearGradient>'
+                   '<linearGradient id="near" x1="0" y1="0" x2="1" y2="1">'
+                   '<stop offset="0" stop-color="#6a6a6a"/><stop offset="1" stop-color="#2a2a2a"/></linearGradient>'
+                   '<linearGradient id="lake" x1="0" y1="0" x2="0" y2="1">'
+                   '<stop offset="0" stop-color="#c8c8c8"/><stop offset="1" stop-color="#707070"/></linearGradient>'
+                   '</defs>')
+    smooth = ' shape-rendering="geometricPrecision"'
+    p.items.append(f'<rect width="{w}" height="{h}" fill="url(#sky)"/>')
+    p.items.append(f'<circle cx="146" cy="15" r="13" fill="url(#sun)"{smooth}/>')
+    p.items.append(f'<ellipse cx="52" cy="12" rx="20" ry="5" fill="#f2f2f2"{smooth}/>')
+    p.items.append(f'<ellipse cx="66" cy="9" rx="12" ry="5" fill="#fafafa"{smooth}/>')
+    p.items.append(f'<path d="M0 34 L24 20 L46 30 L78 14 L112 31 L140 22 L191 34 L191 40 L0 40 Z" '
+                   f'fill="url(#far)"{smooth}/>')
+    p.items.append(f'<path d="M0 40 L191 40 L191 62 L0 62 Z" fill="url(#lake)"/>')
+    p.items.append(f'<path d="M78 40 L112 46 L140 42 L150 44 L90 46 Z" fill="#b4b4b4"{smooth}/>')
+    p.items.append(f'<path d="M0 38 C30 33 60 44 96 48 C120 51 150 46 191 50 L191 62 L0 62 Z" '
+                   f'fill="url(#near)"{smooth}/>')
+    # The tree and the fence: pure black, which no brightness lightens.
+    p.items.append(f'<rect x="23" y="30" width="3" height="26" fill="#000000"/>')
+    p.items.append(f'<ellipse cx="24.5" cy="27" rx="10" ry="12" fill="#000000"{smooth}/>')
+    for x in range(150, 191, 8):
+        p.rect(x, 47, 2, 12, "#000000")
+    p.rect(148, 50, 43, 2, "#000000")
+    return p
+
+
 def pictures():
     yield "orient_portrait", orientation(False, False)
     yield "orient_landscape", orientation(True, False)
@@ -348,6 +425,13 @@ def pictures():
     yield "margins", margins()
     yield "watermark_page_picture", page_photograph()
     yield "watermark_page_heading", page_letterhead()
+    yield "toner_light", toner(False)
+    yield "toner_dark", toner(True)
+    yield "brightness_low", brightness(False)
+    yield "brightness_high", brightness(True)
+    yield "contrast_low", contrast(False)
+    yield "contrast_high", contrast(True)
+    yield "sample_quality", quality_sample()
 
 
 def main():

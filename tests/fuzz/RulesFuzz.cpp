@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "pages/PaperRules.h"
 #include "pages/PrintSettingsRules.h"
+#include "pages/QualityRules.h"
 #include "preview/PreviewLayout.h"
 
 namespace {
@@ -139,11 +141,34 @@ void PreviewGeometry(FuzzedDataProvider& in) {
   Require(layout.cells.size() <= 16 && layout.bindingDots.size() <= 400);
 }
 
+// Tone tables keep the order of the greys and their ends; corrected values
+// stay in range.
+void QualityRules(FuzzedDataProvider& in) {
+  const int32_t a = in.ConsumeIntegral<int32_t>();
+  for (const plqr::ToneTable& table : {plqr::BuildBrightnessTable(a), plqr::BuildContrastTable(a)}) {
+    Require(table[255] == 255 && table[0] <= 1);
+    for (size_t i = 1; i < table.size(); ++i) Require(table[i - 1] <= table[i]);
+  }
+  const long typed = in.ConsumeIntegral<long>();
+  const int16_t adjustment = plqr::CorrectAdjustment(typed).value;
+  Require(adjustment >= plqr::kAdjustmentMin && adjustment <= plqr::kAdjustmentMax);
+  const int16_t darkness = plqr::CorrectTonerDarkness(typed).value;
+  Require(darkness >= plqr::kTonerDarknessMin && darkness <= plqr::kTonerDarknessMax);
+  const int16_t shown = plqr::TonerDarknessShown(a);
+  Require(shown >= plqr::kTonerDarknessMin && shown <= plqr::kTonerDarknessMax);
+  Require(plqr::SampleColourCount(in.ConsumeIntegral<uint16_t>(), in.ConsumeIntegral<uint32_t>()) <= 256);
+  const std::string bytes = in.ConsumeRandomLengthString(16);
+  const std::u16string text(bytes.begin(), bytes.end());
+  Require(plqr::NumericPrefixLength(text) <= text.size());
+  plqr::GraphicsModeTextsFor(text);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  const int part = in.ConsumeIntegralInRange(0, 2);
+  const int part = in.ConsumeIntegralInRange(0, 3);
   if (part == 0) PrintSettingsRules(in);
   if (part == 1) PaperRules(in);
   if (part == 2) PreviewGeometry(in);
+  if (part == 3) QualityRules(in);
   return 0;
 }

@@ -5,9 +5,9 @@
 //   page 2                    switch to the second page (pages count from 1)
 //   page "Paper"              switch to the page with this tab title
 //   click IDC_CHECK_COLLATE   click a button, check box or radio button
-//   command IDC_BUTTON_QUICKSETTINGS   the command a button of that ID gives
-//                             the page (or open dialog), for a button that
-//                             is not on the page shown
+//   command IDC_BUTTON_QUICKSETTINGS   send the command a click of a button
+//                             sends to the page (or open dialog), also when
+//                             the button is hidden or not on the page shown
 //   choose 2033 "4 pages"     choose a list entry by its text
 //   type 2022 "3"             type text into an edit (replacing its text)
 //   slider 2301 40            move a slider to a position
