@@ -17,19 +17,9 @@ class CGraphicsModeDialog {
  public:
   explicit CGraphicsModeDialog(const DialogContext& context) : m_Context(context) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        OnInitDialog(hDlg);
-        return TRUE;
-      case WM_COMMAND:
-        return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
  private:
+  friend struct plqr::DialogRouter;
+
   plqr::VENDORDEVMODE* Body() const {
     return m_Context.params != nullptr ? m_Context.params->m_pVendorDevmode : nullptr;
   }

@@ -11,22 +11,9 @@ class CMoreInputOptionsDialog {
  public:
   explicit CMoreInputOptionsDialog(const DialogContext& context) : m_Context(context) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        OnInitDialog(hDlg);
-        return TRUE;
-      case WM_COMMAND:
-        return OnCommand(hDlg, LOWORD(wParam)) ? TRUE : FALSE;
-      case WM_DESTROY:
-        m_Pictures.Release();
-        return FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
  private:
+  friend struct plqr::DialogRouter;
+
   void OnInitDialog(HWND hDlg) {
     CenterWindowOnOwner(hDlg);
     const HINSTANCE resources = m_Context.resources;
@@ -38,7 +25,9 @@ class CMoreInputOptionsDialog {
     m_Pictures.Set(hDlg, resources, IDC_PICTURE_MARGINS, IDB_MARGINS);
   }
 
-  bool OnCommand(HWND hDlg, WORD id) {
+  void OnDestroy(HWND /*hDlg*/) { m_Pictures.Release(); }
+
+  bool OnCommand(HWND hDlg, WORD id, WORD /*notification*/) {
     switch (id) {
       case IDC_BUTTON_COVERS:
         ShowCoversDialog(hDlg, m_Context);

@@ -13,21 +13,11 @@ class CPresetListDialog {
   CPresetListDialog(const PresetDialogTarget& target, PresetListPurpose purpose)
       : m_Target(target), m_Purpose(purpose) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        OnInitDialog(hDlg);
-        return TRUE;
-      case WM_COMMAND:
-        return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
   const std::wstring& Name() const { return m_Name; }
 
  private:
+  friend struct plqr::DialogRouter;
+
   void OnInitDialog(HWND hDlg) {
     CenterWindowOnOwner(hDlg);
     const bool apply = m_Purpose == PresetListPurpose::kApply;

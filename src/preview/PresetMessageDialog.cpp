@@ -12,18 +12,9 @@ class CPresetMessageDialog {
   CPresetMessageDialog(HINSTANCE resources, UINT titleId, UINT iconId, UINT textId, int kind)
       : m_hResources(resources), m_TitleId(titleId), m_IconId(iconId), m_TextId(textId), m_Kind(kind) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        return OnInitDialog(hDlg);
-      case WM_COMMAND:
-        return OnCommand(hDlg, LOWORD(wParam)) ? TRUE : FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
  private:
+  friend struct plqr::DialogRouter;
+
   bool Question() const { return m_Kind == kMessageYesNo; }
 
   INT_PTR OnInitDialog(HWND hDlg) {
@@ -45,7 +36,7 @@ class CPresetMessageDialog {
     return FALSE;  // the focus is set
   }
 
-  bool OnCommand(HWND hDlg, WORD id) {
+  bool OnCommand(HWND hDlg, WORD id, WORD /*notification*/) {
     switch (id) {
       case IDC_BUTTON_MESSAGE_YES:
         if (Question()) EndDialog(hDlg, IDYES);

@@ -12,23 +12,17 @@ class CPresetSaveAsDialog {
  public:
   explicit CPresetSaveAsDialog(const PresetDialogTarget& target) : m_Target(target) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        CenterWindowOnOwner(hDlg);
-        SendDlgItemMessageW(hDlg, IDC_EDIT_QS_NAME, EM_LIMITTEXT, kPresetNameLength - 1, 0);
-        EnableWindow(GetDlgItem(hDlg, IDOK), FALSE);
-        return TRUE;
-      case WM_COMMAND:
-        return OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
   const std::wstring& Name() const { return m_Name; }
 
  private:
+  friend struct plqr::DialogRouter;
+
+  void OnInitDialog(HWND hDlg) {
+    CenterWindowOnOwner(hDlg);
+    SendDlgItemMessageW(hDlg, IDC_EDIT_QS_NAME, EM_LIMITTEXT, kPresetNameLength - 1, 0);
+    EnableWindow(GetDlgItem(hDlg, IDOK), FALSE);
+  }
+
   bool OnCommand(HWND hDlg, WORD id, WORD code) {
     switch (id) {
       case IDC_EDIT_QS_NAME:

@@ -15,19 +15,9 @@ class CQuickSettingsDialog {
  public:
   explicit CQuickSettingsDialog(const PresetDialogTarget& target) : m_Target(target) {}
 
-  INT_PTR HandleMessage(HWND hDlg, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
-    switch (message) {
-      case WM_INITDIALOG:
-        OnInitDialog(hDlg);
-        return TRUE;
-      case WM_COMMAND:
-        return HIWORD(wParam) == BN_CLICKED && OnCommand(hDlg, LOWORD(wParam)) ? TRUE : FALSE;
-      default:
-        return FALSE;
-    }
-  }
-
  private:
+  friend struct plqr::DialogRouter;
+
   std::wstring String(UINT id) const {
     return LoadStringFromResource(m_Target.resources, id, static_cast<int>(kPresetNameLength));
   }
@@ -40,7 +30,8 @@ class CQuickSettingsDialog {
       SetWindowTextW(hDlg, String(IDS_QS_TITLE_PORTUGUESE).c_str());
   }
 
-  bool OnCommand(HWND hDlg, WORD id) {
+  bool OnCommand(HWND hDlg, WORD id, WORD notification) {
+    if (notification != BN_CLICKED) return false;
     IPresetStore& store = *m_Target.store;
     switch (id) {
       case IDC_BUTTON_QS_FACTORY:
