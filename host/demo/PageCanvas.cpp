@@ -8,16 +8,9 @@
 namespace plqr::host {
 
 PageCanvas::PageCanvas(int width, int height) : m_Width(width), m_Height(height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   m_Dc.reset(CreateCompatibleDC(nullptr));
-  m_Bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  m_Bitmap.reset(CreateTopDownDib(nullptr, width, height, &bits));
   m_Clip.reset(CreateRectRgn(0, 0, width, height));
   if (!m_Dc || !m_Bitmap || !m_Clip || bits == nullptr) return;
   m_Previous = SelectObject(m_Dc.get(), m_Bitmap.get());

@@ -54,15 +54,8 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
     return false;
   }
   const plqr::UniqueDC memoryDc(CreateCompatibleDC(windowDc));
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const plqr::UniqueGdi<HBITMAP> bitmap(CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const plqr::UniqueGdi<HBITMAP> bitmap(CreateTopDownDib(windowDc, width, height, &bits));
   if (!memoryDc || !bitmap) {
     ReleaseDC(window, windowDc);
     error = L"cannot make a bitmap of the window";
@@ -78,6 +71,17 @@ bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error) {
   }
 
   return SaveBitmapPng(bitmap.get(), path, error);
+}
+
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
 bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path, std::wstring& error) {

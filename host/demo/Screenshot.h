@@ -12,6 +12,10 @@ namespace plqr::host {
 // the window or the file cannot be had.
 bool SaveWindowPng(HWND window, const std::wstring& path, std::wstring& error);
 
+// A 32-bit top-down DIB section of `width` × `height` for `dc` (may be
+// null), its pixels in `bits`; null when it cannot be made.
+HBITMAP CreateTopDownDib(HDC dc, int width, int height, void** bits);
+
 // Writes `bitmap` (not selected into any device context) to `path` as PNG.
 bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path, std::wstring& error);
 
