@@ -6,11 +6,13 @@
 #include <utility>
 
 #include "ResourceIds.h"
+#include "controls/ControlHelpers.h"
 #include "controls/HintIcon.h"
 #include "controls/UnavailableCombo.h"
 #include "core/CommonTabs.h"
 #include "core/PrivateDevmode.h"
 #include "core/SettingsMessages.h"
+#include "features/SelectionChanges.h"
 #include "support/HelpFiles.h"
 #include "support/Logging.h"
 
@@ -151,6 +153,15 @@ void CPageFrame::RequestApply() {
 
 void CPageFrame::NotifyConstraints(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections) {
   if (m_pSession != nullptr) m_pSession->NotifyConstraintChange(context, changedSelections);
+}
+
+void CPageFrame::StoreCheckBox(int controlId, PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections,
+                               const wchar_t* keyword, uint8_t plqr::VENDORDEVMODE::*flag) {
+  plqr::VENDORDEVMODE* body = context != nullptr ? context->m_pVendorDevmode : nullptr;
+  if (m_hWnd == nullptr || body == nullptr) return;
+  body->*flag = plqr::IsChecked(m_hWnd, controlId) ? 1 : 0;
+  body->bSettingsChanged = 1;
+  UpdateSelectioninChangedDictionary(keyword, body->*flag, changedSelections);
 }
 
 void CPageFrame::SetPicture(int controlId, UINT bitmapId) {

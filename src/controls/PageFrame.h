@@ -30,6 +30,7 @@
 #include "controls/PreviewHooks.h"
 #include "controls/QuickSettingsPanel.h"
 #include "core/PageParams.h"
+#include "core/PrivateDevmode.h"
 #include "support/ExceptionBarrier.h"
 #include "support/Logging.h"
 
@@ -80,6 +81,12 @@ class CPageFrame {
   void RequestApply();
   // Tells every page and dialog of the sheet to re-apply its rules.
   void NotifyConstraints(PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections);
+
+  // A check box of the page stored as its private flag (1 or 0), recorded
+  // under its feature, and the settings marked changed. Nothing without a
+  // private device mode.
+  void StoreCheckBox(int controlId, PAGEPARAMS* context, VENDORRETURNITEMS* changedSelections,
+                     const wchar_t* keyword, uint8_t plqr::VENDORDEVMODE::*flag);
 
   // A bitmap of the resource library on a static control of the page.
   void SetPicture(int controlId, UINT bitmapId);

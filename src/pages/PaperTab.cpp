@@ -98,14 +98,6 @@ void ApplyUnavailable(HWND hDlg, int controlId, const std::vector<bool>& unavail
   }
 }
 
-// A check box into its private flag, recorded under its feature.
-void UpdateCheckFeature(HWND hDlg, int controlId, const PAGEPARAMS* context, PVENDORRETURNITEMS changed,
-                        const wchar_t* keyword, uint8_t& flag) {
-  flag = IsChecked(hDlg, controlId) ? 1 : 0;
-  MarkChanged(context);
-  UpdateSelectioninChangedDictionary(keyword, flag, changed);
-}
-
 // The zoom scroll bar's request of a WM_HSCROLL.
 plqr::ZoomScroll ZoomScrollRequest(WORD code) {
   switch (code) {
@@ -558,21 +550,20 @@ void CPaperTab::UpdatePrintOn(HWND hDlg, PAGEPARAMS* context) {
   vdm->wPrintOnLength = static_cast<uint16_t>(length);
 }
 
-void CPaperTab::UpdateScaleToFit(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
-  UpdateCheckFeature(hDlg, IDC_CHECK_SCALETOFIT, context, changed, L"ScaleToFit", Vdm(context)->bScaleToFit);
+void CPaperTab::UpdateScaleToFit(HWND /*hDlg*/, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
+  m_Frame.StoreCheckBox(IDC_CHECK_SCALETOFIT, context, changed, L"ScaleToFit", &VENDORDEVMODE::bScaleToFit);
 }
 
-void CPaperTab::UpdatePrintOnCenter(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
-  UpdateCheckFeature(hDlg, IDC_CHECK_CENTER, context, changed, L"PrintOnCenter",
-                     Vdm(context)->bPrintOnCenter);
+void CPaperTab::UpdatePrintOnCenter(HWND /*hDlg*/, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
+  m_Frame.StoreCheckBox(IDC_CHECK_CENTER, context, changed, L"PrintOnCenter", &VENDORDEVMODE::bPrintOnCenter);
 }
 
-void CPaperTab::UpdateCenterZoom(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
-  UpdateCheckFeature(hDlg, IDC_CHECK_CENTER_ZOOM, context, changed, L"CenterZoom", Vdm(context)->bCenterZoom);
+void CPaperTab::UpdateCenterZoom(HWND /*hDlg*/, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
+  m_Frame.StoreCheckBox(IDC_CHECK_CENTER_ZOOM, context, changed, L"CenterZoom", &VENDORDEVMODE::bCenterZoom);
 }
 
-void CPaperTab::UpdateStaple(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
-  UpdateCheckFeature(hDlg, IDC_CHECK_STAPLE, context, changed, L"Staple", Vdm(context)->bStaple);
+void CPaperTab::UpdateStaple(HWND /*hDlg*/, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {
+  m_Frame.StoreCheckBox(IDC_CHECK_STAPLE, context, changed, L"Staple", &VENDORDEVMODE::bStaple);
 }
 
 void CPaperTab::UpdateInputBin(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changed) {

@@ -561,13 +561,10 @@ void CPrintSettingsTab::UpdateDuplex(HWND hDlg, PAGEPARAMS* context, PVENDORRETU
   BodyOf(context)->bSettingsChanged = 1;
 }
 
-void CPrintSettingsTab::UpdateRotationSort(HWND hDlg, PAGEPARAMS* context,
+void CPrintSettingsTab::UpdateRotationSort(HWND /*hDlg*/, PAGEPARAMS* context,
                                            PVENDORRETURNITEMS changedSelections) {
-  plqr::VENDORDEVMODE* body = BodyOf(context);
-  if (body == nullptr) return;
-  body->bRotationSort = IsChecked(hDlg, IDC_CHECK_ROTATIONSORT) ? 1 : 0;
-  Record(L"RotationSort", body->bRotationSort, changedSelections);
-  body->bSettingsChanged = 1;
+  m_Frame.StoreCheckBox(IDC_CHECK_ROTATIONSORT, context, changedSelections, L"RotationSort",
+                        &plqr::VENDORDEVMODE::bRotationSort);
 }
 
 void CPrintSettingsTab::UpdateNup(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {

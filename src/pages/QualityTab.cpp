@@ -324,21 +324,15 @@ void CQualityTab::UpdateTonerDarknessValue(HWND hDlg, PAGEPARAMS* context,
   body->bSettingsChanged = 1;
 }
 
-void CQualityTab::UpdateTonerSave(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
-  plqr::VENDORDEVMODE* body = BodyOf(context);
-  if (body == nullptr) return;
-  body->bTonerSave = IsChecked(hDlg, IDC_CHECK_TONERSAVE) ? 1 : 0;
-  UpdateSelectioninChangedDictionary(L"TonerSave", body->bTonerSave, changedSelections);
-  body->bSettingsChanged = 1;
+void CQualityTab::UpdateTonerSave(HWND /*hDlg*/, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
+  m_Frame.StoreCheckBox(IDC_CHECK_TONERSAVE, context, changedSelections, L"TonerSave",
+                        &plqr::VENDORDEVMODE::bTonerSave);
 }
 
-void CQualityTab::UpdatePrintTextasBlack(HWND hDlg, PAGEPARAMS* context,
+void CQualityTab::UpdatePrintTextasBlack(HWND /*hDlg*/, PAGEPARAMS* context,
                                          PVENDORRETURNITEMS changedSelections) {
-  plqr::VENDORDEVMODE* body = BodyOf(context);
-  if (body == nullptr) return;
-  body->bPrintTextAsBlack = IsChecked(hDlg, IDC_CHECK_PRINTTEXTASBLACK) ? 1 : 0;
-  UpdateSelectioninChangedDictionary(L"PrintTextasBlack", body->bPrintTextAsBlack, changedSelections);
-  body->bSettingsChanged = 1;
+  m_Frame.StoreCheckBox(IDC_CHECK_PRINTTEXTASBLACK, context, changedSelections, L"PrintTextasBlack",
+                        &plqr::VENDORDEVMODE::bPrintTextAsBlack);
 }
 
 void CQualityTab::UpdateGrayCorrection(HWND hDlg, PAGEPARAMS* context, PVENDORRETURNITEMS changedSelections) {
