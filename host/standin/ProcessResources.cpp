@@ -6,6 +6,7 @@
 #include <winternl.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace plqr::host {
 
@@ -52,6 +53,28 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   return TRUE;
 }
 
+size_t HeapBytesInUse() {
+  std::vector<HANDLE> heaps(16);
+  for (;;) {
+    const DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+    if (count <= heaps.size()) {
+      heaps.resize(count);
+      break;
+    }
+    heaps.resize(count + 8);  // heaps were made since the last call
+  }
+  size_t bytes = 0;
+  for (HANDLE heap : heaps) {
+    if (!HeapLock(heap)) continue;
+    PROCESS_HEAP_ENTRY entry = {};
+    while (HeapWalk(heap, &entry)) {
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
+    }
+    HeapUnlock(heap);
+  }
+  return bytes;
+}
+
 }  // namespace
 
 ProcessResources MeasureProcessResources() {
@@ -67,6 +90,10 @@ ProcessResources MeasureProcessResources() {
     // Wine leaves PrivateUsage at 0; the commit charge is the same figure.
     resources.privateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
   }
+  resources.heapBytes = HeapBytesInUse();
+  const DWORD index = TlsAlloc();
+  resources.lowestFreeTlsIndex = index;
+  if (index != TLS_OUT_OF_INDEXES) TlsFree(index);
   return resources;
 }
 

@@ -1,6 +1,6 @@
 // What this process holds of the system's objects, for the checks that
-// opening and closing sheets leaves nothing behind: GDI objects, windows and
-// private bytes.
+// opening and closing sheets leaves nothing behind: GDI objects, windows,
+// private bytes, heap blocks and TLS indexes.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +12,8 @@ struct ProcessResources {
   size_t windows = 0;
   size_t userObjects = 0;
   size_t privateBytes = 0;
+  size_t heapBytes = 0;
+  unsigned long lowestFreeTlsIndex = 0;
 };
 
 // GDI objects: GetGuiResources where it answers, else the process's entries
@@ -19,7 +21,10 @@ struct ProcessResources {
 // process holds). Windows: this thread's top-level windows and all their
 // descendants (the count of USER objects that matters to a sheet, and one
 // Wine can give). USER objects: GetGuiResources where it answers, else the
-// windows.
+// windows. Heap bytes: the busy blocks of every heap of the process (exact,
+// where private bytes move by whole pages). The lowest free TLS index: a
+// module that takes an index on every load and never frees it moves it up,
+// and a process has only about a thousand.
 ProcessResources MeasureProcessResources();
 
 }  // namespace plqr::host

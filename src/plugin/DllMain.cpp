@@ -5,9 +5,10 @@
 #include "core/ActivationContext.h"
 #include "core/ModuleState.h"
 #include "plugin/Plugin.h"
+#include "plugin/StaticRuntime.h"
 #include "support/ExceptionBarrier.h"
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reserved*/) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID reserved) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
       plqr::SetModuleInstance(hInstance);
@@ -15,6 +16,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID /*reser
       break;
     case DLL_PROCESS_DETACH:
       plqr::ReleaseCommonControlsContext();
+      // Freed by FreeLibrary (reserved is null): the next sheet loads the
+      // DLL again. At process exit there is nothing to give back.
+      if (reserved == nullptr) plqr::ReleaseStaticRuntime();
       break;
     default:
       break;

@@ -161,8 +161,15 @@ TEST(SheetSession, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
   const plqr::host::ProcessResources after = plqr::host::MeasureProcessResources();
   std::printf("GDI objects %zu before, %zu after; windows %zu before, %zu after\n", before.gdiObjects,
               after.gdiObjects, before.windows, after.windows);
+  std::printf("heap bytes %zu before, %zu after; lowest free TLS index %lu before, %lu after\n",
+              before.heapBytes, after.heapBytes, before.lowestFreeTlsIndex, after.lowestFreeTlsIndex);
   EXPECT_EQ(before.gdiObjects, after.gdiObjects);
   EXPECT_EQ(before.windows, after.windows);
+  // Every opening loads and frees the DLL: nothing of its runtime may stay.
+  // Wine's own static controls keep 24 bytes each (about 400 bytes a sheet),
+  // so the bound is 1 KB an opening, far below what one load used to leave.
+  EXPECT_EQ(before.lowestFreeTlsIndex, after.lowestFreeTlsIndex);
+  EXPECT_LT(after.heapBytes, before.heapBytes + 200 * 1024);
   EXPECT_EQ(0, g_propertiesLeft) << "a control kept one of our properties past its WM_DESTROY";
 
   plqr::test::LoadedModule dll(L"PLQRDVXSUI.DLL");
