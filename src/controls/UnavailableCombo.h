@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace plqr {
 
 // Bit 0 of an item's data.
@@ -21,6 +23,11 @@ bool IsComboItemUnavailable(HWND combo, int index);
 
 // Sets or clears bit 0 of the item's data, keeping its other bits.
 void SetComboItemUnavailable(HWND combo, int index, bool unavailable);
+
+// The same for items `first` to the end of the list at once: item i is
+// unavailable when unavailable[i] is true (an item past the vector's end is
+// available). The list is repainted once, and only when an item changed.
+void SetComboItemsUnavailable(HWND combo, const std::vector<bool>& unavailable, size_t first = 0);
 
 // The first available item from `start` going by `step` (+1 or -1), or -1.
 // With `wrap`, the walk goes on from the other end and visits every item

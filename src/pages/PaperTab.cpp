@@ -89,13 +89,7 @@ std::optional<plqr::PaperSizeMm> PaperSizeAt(HWND hDlg, HINSTANCE resources, con
 }
 
 void ApplyUnavailable(HWND hDlg, int controlId, const std::vector<bool>& unavailable, size_t first = 0) {
-  HWND combo = GetDlgItem(hDlg, controlId);
-  if (combo == nullptr) return;
-  const int count = ComboCount(hDlg, controlId);
-  for (int i = static_cast<int>(first); i < count; ++i) {
-    const bool off = static_cast<size_t>(i) < unavailable.size() && unavailable[static_cast<size_t>(i)];
-    plqr::SetComboItemUnavailable(combo, i, off);
-  }
+  plqr::SetComboItemsUnavailable(GetDlgItem(hDlg, controlId), unavailable, first);
 }
 
 // The zoom scroll bar's request of a WM_HSCROLL.

@@ -23,19 +23,57 @@ std::mutex g_lock;
 LoggingState g_state;
 std::wstring g_logFolder;  // fixed once the first line found it
 
-LogSwitchReading ReadLoggingSwitch() {
-  HKEY raw = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print", 0, KEY_READ, &raw) !=
-      ERROR_SUCCESS) {
-    return LogSwitchReading::KeyUnavailable;
+// The logging switch, read again only when its key has changed. Logging is
+// off on nearly every machine, and reading the value for every line (open,
+// query, close: three server round trips under Wine, a couple of hundred
+// lines a sheet) was the largest cost of an opening that logs nothing. The
+// key stays open with a change notification armed on it; a line asks the
+// event, and a change (the value set, the key deleted, or the arming
+// thread gone) makes that line read again, so switching logging on still
+// takes effect at the next line. Where no notification can be armed, every
+// line reads as before.
+class LoggingSwitch {
+ public:
+  LogSwitchReading Read() {
+    if (m_changed && WaitForSingleObject(m_changed.get(), 0) == WAIT_TIMEOUT) return m_last;
+    m_key.reset();
+    HKEY raw = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Print", 0, KEY_READ, &raw) !=
+        ERROR_SUCCESS) {
+      return LogSwitchReading::KeyUnavailable;
+    }
+    m_key.reset(raw);
+    Arm();
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const LONG status = RegQueryValueExW(m_key.get(), L"EnableLogging", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(&value), &size);
+    m_last = status == ERROR_SUCCESS && size == sizeof value && value == 1 ? LogSwitchReading::On
+                                                                           : LogSwitchReading::Off;
+    return m_last;
   }
-  UniqueKey key(raw);
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  const LONG status =
-      RegQueryValueExW(key.get(), L"EnableLogging", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
-  return status == ERROR_SUCCESS && size == sizeof value && value == 1 ? LogSwitchReading::On
-                                                                       : LogSwitchReading::Off;
+
+ private:
+  // Armed before the value is read, so a change in between is not missed.
+  void Arm() {
+    if (!m_changed) m_changed.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!m_changed) return;
+    ResetEvent(m_changed.get());
+    if (RegNotifyChangeKeyValue(m_key.get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET, m_changed.get(), TRUE) !=
+        ERROR_SUCCESS) {
+      m_changed.reset();
+    }
+  }
+
+  UniqueKey m_key;
+  UniqueHandle m_changed;
+  LogSwitchReading m_last = LogSwitchReading::Off;
+};
+
+LoggingSwitch g_switch;  // under g_lock
+
+LogSwitchReading ReadLoggingSwitch() {
+  return g_switch.Read();
 }
 
 void WriteLine(const wchar_t* text, const std::string& valuePart) {

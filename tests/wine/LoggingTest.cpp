@@ -55,8 +55,8 @@ TEST(Logging, NothingIsWrittenUntilTheSwitchIsOnThenEveryLineAsItIs) {
   const std::wstring absent = L"VALMERO - LoggingTest => " + Marker(L"absent") + L"\r\n";
   plqr::LogMessage(absent.c_str());
 
-  // The switch is read for every line while it is off, so turning it on
-  // takes effect at once; once on, logging stays on for the process.
+  // While logging is off, the next line sees a change of the switch, so
+  // turning it on takes effect at once; once on, it stays on for the process.
   sw.Set(1);
   const std::wstring start = L"VALMERO - LoggingTest => " + Marker(L"start") + L"\r\n";
   plqr::LogMessage(start.c_str());
