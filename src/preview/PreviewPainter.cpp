@@ -64,7 +64,10 @@ struct WatermarkRecords {
   std::optional<WATERMARK_RECORD> next;
 
   WatermarkRecords(const PreviewLayout& layout, const wchar_t* printerName) {
-    if (!layout.readWatermarks) return;
+    // Without a chosen watermark (the usual case) the user's settings
+    // folder is not even looked up: that costs a shell call on every paint.
+    if (!layout.readWatermarks || (layout.firstPageWatermarkId < 1 && layout.nextPagesWatermarkId < 1))
+      return;
     const std::wstring path = GetDriverSettingsFilePath(printerName);
     first = Read(layout.firstPageWatermarkId, path, layout.watermarkAngleTurn);
     next = Read(layout.nextPagesWatermarkId, path, layout.watermarkAngleTurn);
