@@ -166,7 +166,7 @@ TEST(SheetSession, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
   EXPECT_EQ(before.gdiObjects, after.gdiObjects);
   EXPECT_EQ(before.windows, after.windows);
   // Every opening loads and frees the DLL: nothing of its runtime may stay.
-  // Wine's own static controls keep 24 bytes each (about 400 bytes a sheet),
+  // Wine's own static controls keep 24 bytes each (360 bytes a sheet),
   // so the bound is 1 KB an opening, far below what one load used to leave.
   EXPECT_EQ(before.lowestFreeTlsIndex, after.lowestFreeTlsIndex);
   EXPECT_LT(after.heapBytes, before.heapBytes + 200 * 1024);
