@@ -330,6 +330,8 @@ bool RunBenchmark(const PrinterDescription& description, const HostOptions& opti
   figures.gdiObjects = {before.gdiObjects, after.gdiObjects};
   figures.userObjects = {before.userObjects, after.userObjects};
   figures.privateBytes = {before.privateBytes, after.privateBytes};
+  figures.heapBytes = {before.heapBytes, after.heapBytes};
+  figures.lowestFreeTlsIndex = {before.lowestFreeTlsIndex, after.lowestFreeTlsIndex};
   return true;
 }
 

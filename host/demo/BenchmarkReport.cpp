@@ -78,6 +78,8 @@ std::string BenchmarkJson(const BenchmarkFigures& figures) {
   WriteChange(json, "gdi_objects", figures.gdiObjects);
   WriteChange(json, "user_objects", figures.userObjects);
   WriteChange(json, "private_bytes", figures.privateBytes);
+  WriteChange(json, "heap_bytes", figures.heapBytes);
+  WriteChange(json, "lowest_free_tls_index", figures.lowestFreeTlsIndex);
   json.EndObject();
   return json.str();
 }
@@ -112,6 +114,8 @@ std::string BenchmarkText(const BenchmarkFigures& figures) {
   counts("GDI objects", figures.gdiObjects, 1.0, "");
   counts("USER objects", figures.userObjects, 1.0, "");
   counts("private bytes", figures.privateBytes, 1024.0 * 1024.0, " MB");
+  counts("heap bytes in use", figures.heapBytes, 1024.0, " KB");
+  counts("lowest free TLS index", figures.lowestFreeTlsIndex, 1.0, "");
   return text;
 }
 

@@ -45,6 +45,8 @@ struct BenchmarkFigures {
   CountChange gdiObjects;
   CountChange userObjects;
   CountChange privateBytes;
+  CountChange heapBytes;           // busy heap blocks: exact where private bytes move by pages
+  CountChange lowestFreeTlsIndex;  // moves up when a load keeps a TLS index
 };
 
 // Cold open over the template floor, medians; 0 without a floor.

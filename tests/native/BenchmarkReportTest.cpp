@@ -27,6 +27,7 @@ TEST(BenchmarkReport, PercentilesSpreadsAndTheJsonAScriptReads) {
   figures.phases = {{"init", {1.5, 1, 2}}, {"page1_paint", {12, 10, 14}}};
   figures.roundTrips = {{"zoom", 3.25, 7.5, 60}};
   figures.privateBytes = {1000, 1024};
+  figures.lowestFreeTlsIndex = {5, 5};
   const std::string json = BenchmarkJson(figures);
   for (const char* part :
        {"\"rounds\": 2,", "\"pages\": 5,", "\"cold_open_ms\": {\n    \"median\": 300,\n    \"min\": 250,",
@@ -34,7 +35,8 @@ TEST(BenchmarkReport, PercentilesSpreadsAndTheJsonAScriptReads) {
         "\"phases_ms\": {\n    \"init\": 1.5,\n    \"page1_paint\": 12\n  },",
         "\"round_trip_ms\": {\n    \"zoom\": {\n      \"p50\": 3.25,\n      \"p95\": 7.5\n    }\n  },",
         "\"gdi_objects\": {\n    \"before\": 0,", "\"user_objects\": {",
-        "\"private_bytes\": {\n    \"before\": 1000,\n    \"after\": 1024\n  }\n}\n"}) {
+        "\"private_bytes\": {\n    \"before\": 1000,\n    \"after\": 1024\n  },", "\"heap_bytes\": {",
+        "\"lowest_free_tls_index\": {\n    \"before\": 5,\n    \"after\": 5\n  }\n}\n"}) {
     EXPECT_NE(std::string::npos, json.find(part)) << part << "\nin\n" << json;
   }
   EXPECT_EQ(0, OpenRatio(BenchmarkFigures()));

@@ -36,7 +36,7 @@ trips = figures.get("round_trip_ms", {})
 for action in ("paper_size", "pages_per_sheet", "zoom", "preview_repaint"):
     trip = trips.get(action, {})
     need(0 < trip.get("p50", 0) <= trip.get("p95", 0), "round trip " + action + " lacks p50 <= p95")
-for key in ("gdi_objects", "user_objects", "private_bytes"):
+for key in ("gdi_objects", "user_objects", "private_bytes", "heap_bytes", "lowest_free_tls_index"):
     need("before" in figures.get(key, {}) and "after" in figures.get(key, {}), key + " lacks before or after")
 need(figures["gdi_objects"]["before"] > 0 and figures["private_bytes"]["after"] > 0, "no objects or bytes counted")
 if problems:
