@@ -8,6 +8,11 @@
 namespace plqr {
 namespace {
 
+// An item's data with bit 0 set or cleared, its other bits kept.
+LRESULT WithUnavailableFlag(LRESULT data, bool unavailable) {
+  return unavailable ? (data | kUnavailableItemFlag) : (data & ~kUnavailableItemFlag);
+}
+
 // The last accepted selection + 1 (0 for none), restored when a choice of an
 // unavailable item is refused.
 constexpr wchar_t kAcceptedSelectionProperty[] = L"UnavailableComboSelection";
@@ -144,7 +149,7 @@ void SetComboItemsUnavailable(HWND combo, const std::vector<bool>& unavailable, 
     const auto index = static_cast<size_t>(i);
     const bool off = index < unavailable.size() && unavailable[index];
     const LRESULT data = send(CB_GETITEMDATA, index, 0);  // an index below the count: CB_ERR is data
-    const LRESULT updated = off ? (data | kUnavailableItemFlag) : (data & ~kUnavailableItemFlag);
+    const LRESULT updated = WithUnavailableFlag(data, off);
     if (updated == data) continue;
     send(CB_SETITEMDATA, index, updated);
     changed = true;
@@ -155,7 +160,7 @@ void SetComboItemsUnavailable(HWND combo, const std::vector<bool>& unavailable, 
 void SetComboItemUnavailable(HWND combo, int index, bool unavailable) {
   const LRESULT data = SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
   if (data == CB_ERR && SendMessageW(combo, CB_GETCOUNT, 0, 0) <= index) return;
-  const LRESULT updated = unavailable ? (data | kUnavailableItemFlag) : (data & ~kUnavailableItemFlag);
+  const LRESULT updated = WithUnavailableFlag(data, unavailable);
   // Constraint passes mark every item of every list after each change; only
   // an item whose state changes is worth a repaint of the list.
   if (updated == data) return;
